@@ -18,6 +18,8 @@ private slots:
     void table()
     {
         QFETCH(int, sum);
+        QFETCH(int, primary);
+        QFETCH(int, changed);
         QCOMPARE(oracle_line(1, sum), primary);
         QCOMPARE(oracle_line(2, sum), changed);
     }
