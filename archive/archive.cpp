@@ -27,14 +27,12 @@ struct OpenArchive {
     QHash<QString, zip_uint64_t> index;
 };
 
-QHash<QString, std::shared_ptr<OpenArchive>>& cache()
-{
+QHash<QString, std::shared_ptr<OpenArchive>>& cache() {
     static QHash<QString, std::shared_ptr<OpenArchive>> archives;
     return archives;
 }
 
-std::uint32_t keyOf(zip_t* zip, bool* ok)
-{
+std::uint32_t keyOf(zip_t* zip, bool* ok) {
     int length = 0;
     const char* comment = zip_get_archive_comment(zip, &length, ZIP_FL_ENC_RAW);
     const QByteArray text = comment ? QByteArray(comment, length) : QByteArray();
@@ -42,8 +40,7 @@ std::uint32_t keyOf(zip_t* zip, bool* ok)
     return *ok ? text.mid(6).trimmed().toUInt(ok) : 0;
 }
 
-std::shared_ptr<OpenArchive> readDirectory(const QString& path, const fs::path& file)
-{
+std::shared_ptr<OpenArchive> readDirectory(const QString& path, const fs::path& file) {
     std::error_code ec;
     auto entry = std::make_shared<OpenArchive>();
     entry->modified = fs::last_write_time(file, ec);
@@ -76,8 +73,7 @@ std::shared_ptr<OpenArchive> readDirectory(const QString& path, const fs::path& 
 }
 
 // The archive's directory, read again only when the file's time or size changed.
-std::shared_ptr<OpenArchive> openArchive(const QString& path, std::uint32_t key)
-{
+std::shared_ptr<OpenArchive> openArchive(const QString& path, std::uint32_t key) {
     const fs::path file = QFile::encodeName(path).toStdString();
     std::error_code ec;
     if (!fs::is_regular_file(file, ec))
@@ -96,8 +92,7 @@ std::shared_ptr<OpenArchive> openArchive(const QString& path, std::uint32_t key)
     return entry;
 }
 
-QByteArray readMember(const QString& path, OpenArchive& archive, zip_uint64_t index, const QString& member)
-{
+QByteArray readMember(const QString& path, OpenArchive& archive, zip_uint64_t index, const QString& member) {
     zip_stat_t stat;
     zip_stat_init(&stat);
     if (zip_stat_index(archive.zip.get(), index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE))
@@ -116,21 +111,18 @@ QByteArray readMember(const QString& path, OpenArchive& archive, zip_uint64_t in
 
 } // namespace
 
-void Archive::expandToStream(const QString& archiveName, QByteArray& stream, const QString& member) const
-{
+void Archive::expandToStream(const QString& archiveName, QByteArray& stream, const QString& member) const {
     auto archive = openArchive(archiveName, Key);
     const auto it = archive->index.constFind(member.toLower());
     if (it != archive->index.constEnd())
         stream.append(readMember(archiveName, *archive, *it, member));
 }
 
-bool Archive::contains(const QString& archiveName, const QString& member) const
-{
+bool Archive::contains(const QString& archiveName, const QString& member) const {
     return openArchive(archiveName, Key)->index.contains(member.toLower());
 }
 
-QStringList Archive::memberNames(const QString& archiveName) const
-{
+QStringList Archive::memberNames(const QString& archiveName) const {
     auto archive = openArchive(archiveName, Key);
     QStringList names;
     for (auto it = archive->index.cbegin(); it != archive->index.cend(); ++it)
@@ -139,8 +131,7 @@ QStringList Archive::memberNames(const QString& archiveName) const
     return names;
 }
 
-void Archive::expandToFolder(const QString& archiveName, const QStringList& members, const QString& folder) const
-{
+void Archive::expandToFolder(const QString& archiveName, const QStringList& members, const QString& folder) const {
     auto archive = openArchive(archiveName, Key);
     QDir dir(folder);
     if (!dir.exists() && !(MakeDirectories && dir.mkpath(QStringLiteral("."))))
@@ -173,4 +164,6 @@ void Archive::expandToFolder(const QString& archiveName, const QStringList& memb
     }
 }
 
-void Archive::clearCache() { cache().clear(); }
+void Archive::clearCache() {
+    cache().clear();
+}

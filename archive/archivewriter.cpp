@@ -6,8 +6,7 @@
 #include <filesystem>
 #include <zip.h>
 
-void writeArchive(const QString& path, const QList<ArchiveMember>& members, std::uint32_t key)
-{
+void writeArchive(const QString& path, const QList<ArchiveMember>& members, std::uint32_t key) {
     const QString temp = path + QStringLiteral(".part");
     QFile::remove(temp);
     int error = 0;

@@ -11,8 +11,7 @@ constexpr std::array<char16_t, 32> kHigh = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-int byteOf(char16_t c)
-{
+int byteOf(char16_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return c;
     for (int i = 0; i < 32; ++i)
@@ -23,8 +22,7 @@ int byteOf(char16_t c)
 
 } // namespace
 
-QString fromCp1252(const QByteArray& bytes)
-{
+QString fromCp1252(const QByteArray& bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     for (qsizetype i = 0; i < bytes.size(); ++i) {
@@ -34,8 +32,7 @@ QString fromCp1252(const QByteArray& bytes)
     return text;
 }
 
-QByteArray toCp1252(const QString& text)
-{
+QByteArray toCp1252(const QString& text) {
     QByteArray bytes(text.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < text.size(); ++i) {
         const int b = byteOf(text[i].unicode());
@@ -44,12 +41,13 @@ QByteArray toCp1252(const QString& text)
     return bytes;
 }
 
-qsizetype firstNonCp1252(QStringView text)
-{
+qsizetype firstNonCp1252(QStringView text) {
     for (qsizetype i = 0; i < text.size(); ++i)
         if (byteOf(text[i].unicode()) < 0)
             return i;
     return -1;
 }
 
-bool fitsCp1252(QStringView text) { return firstNonCp1252(text) < 0; }
+bool fitsCp1252(QStringView text) {
+    return firstNonCp1252(text) < 0;
+}

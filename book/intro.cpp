@@ -2,16 +2,14 @@
 
 namespace {
 
-void replaceLine(QStringList& lines, int index, const QString& text)
-{
+void replaceLine(QStringList& lines, int index, const QString& text) {
     if (index < lines.size())
         lines[index] = text;
 }
 
 } // namespace
 
-void adaptIntro(QStringList& lines, int screenWidth)
-{
+void adaptIntro(QStringList& lines, int screenWidth) {
     QString size;
     if (screenWidth == 640) {
         size = QStringLiteral("50");

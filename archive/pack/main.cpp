@@ -12,15 +12,13 @@
 
 namespace {
 
-bool isText(const QString& name)
-{
+bool isText(const QString& name) {
     return name.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) ||
            name.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive);
 }
 
 // Converts a UTF-8 text file; on failure returns false with the reason in error.
-bool convertText(const QString& path, const QByteArray& utf8, QByteArray& out, QString& error)
-{
+bool convertText(const QString& path, const QByteArray& utf8, QByteArray& out, QString& error) {
     const QList<QByteArray> lines = utf8.split('\n');
     for (qsizetype n = 0; n < lines.size(); ++n) {
         QString line = QString::fromUtf8(lines[n]);
@@ -44,8 +42,7 @@ bool convertText(const QString& path, const QByteArray& utf8, QByteArray& out, Q
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3) {

@@ -12,15 +12,13 @@ class TestArchive : public QObject {
     QTemporaryDir dir;
     QString path;
 
-    QString write(const QString& name, const QList<ArchiveMember>& members, std::uint32_t key = kArchiveKey)
-    {
+    QString write(const QString& name, const QList<ArchiveMember>& members, std::uint32_t key = kArchiveKey) {
         const QString file = dir.filePath(name);
         writeArchive(file, members, key);
         return file;
     }
 
-    template <typename E> static QString raised(const std::function<void()>& action)
-    {
+    template <typename E> static QString raised(const std::function<void()>& action) {
         try {
             action();
         } catch (const E& e) {
@@ -30,14 +28,12 @@ class TestArchive : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         QVERIFY(dir.isValid());
         path = write("DATA1.HHZ", {{"YANG1.bmp", "yang"}, {"01.txt", "Ch'ien\r\n#x"}, {"empty.htm", ""}});
     }
 
-    void namesMatchWithoutCase_data()
-    {
+    void namesMatchWithoutCase_data() {
         QTest::addColumn<QString>("member");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("as stored") << "YANG1.bmp" << QByteArray("yang");
@@ -47,8 +43,7 @@ private slots:
         QTest::newRow("missing") << "yang7.bmp" << QByteArray();
         QTest::newRow("empty member") << "empty.htm" << QByteArray();
     }
-    void namesMatchWithoutCase()
-    {
+    void namesMatchWithoutCase() {
         QFETCH(QString, member);
         QFETCH(QByteArray, bytes);
         QByteArray stream;
@@ -56,15 +51,13 @@ private slots:
         QCOMPARE(stream, bytes);
     }
 
-    void streamIsAppendedTo()
-    {
+    void streamIsAppendedTo() {
         QByteArray stream("x");
         Archive().expandToStream(path, stream, "yang1.bmp");
         QCOMPARE(stream, QByteArray("xyang"));
     }
 
-    void badArchiveFilesRaiseNamingTheFile_data()
-    {
+    void badArchiveFilesRaiseNamingTheFile_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("content");
         QTest::newRow("missing") << "NOPE.HHZ" << QByteArray();
@@ -72,8 +65,7 @@ private slots:
         QTest::newRow("empty file") << "EMPTY.HHZ" << QByteArray("");
         QTest::newRow("a folder") << "FOLDER.HHZ" << QByteArray("<dir>");
     }
-    void badArchiveFilesRaiseNamingTheFile()
-    {
+    void badArchiveFilesRaiseNamingTheFile() {
         QFETCH(QString, file);
         QFETCH(QByteArray, content);
         const QString target = dir.filePath(file);
@@ -90,8 +82,7 @@ private slots:
         QVERIFY(stream.isEmpty());
     }
 
-    void damagedArchiveRaises()
-    {
+    void damagedArchiveRaises() {
         // A truncated copy of a real archive: the central directory is gone.
         QFile source(path);
         QVERIFY(source.open(QIODevice::ReadOnly));
@@ -105,8 +96,7 @@ private slots:
         QVERIFY(raised<ArchiveError>([&] { Archive().expandToStream(target, stream, "01.txt"); }).contains(target));
     }
 
-    void wrongKeyRaisesItsOwnError()
-    {
+    void wrongKeyRaisesItsOwnError() {
         const QString other = write("OTHER.HHZ", {{"01.txt", "x"}}, kArchiveKey + 1);
         QByteArray stream;
         QVERIFY(!raised<ArchiveKeyError>([&] { Archive().expandToStream(other, stream, "01.txt"); }).isEmpty());
@@ -116,8 +106,7 @@ private slots:
         QCOMPARE(stream, QByteArray("x"));
     }
 
-    void changedFileIsReadAgain()
-    {
+    void changedFileIsReadAgain() {
         const QString file = write("CHANGING.HHZ", {{"a.txt", "first"}});
         QByteArray stream;
         Archive().expandToStream(file, stream, "a.txt");
@@ -127,8 +116,7 @@ private slots:
         QCOMPARE(stream, QByteArray("new"));
     }
 
-    void expandToFolderWritesEveryListedMember()
-    {
+    void expandToFolderWritesEveryListedMember() {
         QTemporaryDir target;
         Archive archive;
         archive.expandToFolder(path, {"yang1.bmp", "01.txt", "empty.htm", "absent.bmp"}, target.path());
@@ -143,8 +131,7 @@ private slots:
         QVERIFY(!raised<ArchiveError>([&] { archive.expandToFolder(path, {"absent.bmp"}, target.path()); }).isEmpty());
     }
 
-    void expandToFolderNeedsTheFolderUnlessAskedToMakeIt()
-    {
+    void expandToFolderNeedsTheFolderUnlessAskedToMakeIt() {
         const QString folder = dir.filePath("new/deeper");
         Archive archive;
         QVERIFY(!raised<ArchiveError>([&] { archive.expandToFolder(path, {"01.txt"}, folder); }).isEmpty());
@@ -153,8 +140,7 @@ private slots:
         QVERIFY(QFile::exists(folder + "/01.txt"));
     }
 
-    void unwritableFolderRaises()
-    {
+    void unwritableFolderRaises() {
         // A "folder" below a regular file can't be written, whoever runs the test.
         const QString folder = path + "/inside";
         Archive archive;

@@ -8,15 +8,13 @@
 class TestPacker : public QObject {
     Q_OBJECT
 
-    static void put(const QString& path, const QByteArray& bytes)
-    {
+    static void put(const QString& path, const QByteArray& bytes) {
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
 
-    static int pack(const QStringList& args, QString* errors)
-    {
+    static int pack(const QStringList& args, QString* errors) {
         QProcess p;
         p.start(QStringLiteral(QORIN_PACK), args);
         p.waitForFinished();
@@ -25,8 +23,7 @@ class TestPacker : public QObject {
     }
 
 private slots:
-    void textIsConvertedToWindows1252()
-    {
+    void textIsConvertedToWindows1252() {
         QTemporaryDir dir;
         put(dir.filePath("04.txt"), "M\xC3\xAAng / Youthful Folly\nHs\xC3\xBC \xE2\x80\x94 \xE2\x82\xAC\n");
         put(dir.filePath("pic.bmp"), "\xC3\xAA raw");
@@ -39,8 +36,7 @@ private slots:
         QCOMPARE(picture, QByteArray("\xC3\xAA raw"));
     }
 
-    void characterOutsideWindows1252StopsNamingFileAndLine()
-    {
+    void characterOutsideWindows1252StopsNamingFileAndLine() {
         QTemporaryDir dir;
         put(dir.filePath("07.txt"), "Shih / The Army\nline two\nthe arrow \xE2\x86\x92 here\n");
         QString errors;

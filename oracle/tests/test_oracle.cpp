@@ -5,8 +5,7 @@
 class TestOracle : public QObject {
     Q_OBJECT
 private slots:
-    void table_data()
-    {
+    void table_data() {
         QTest::addColumn<int>("sum");
         QTest::addColumn<int>("primary");
         QTest::addColumn<int>("changed");
@@ -15,8 +14,7 @@ private slots:
         QTest::newRow("8 broken at rest") << 8 << 0 << 0;
         QTest::newRow("9 solid moving") << 9 << 1 << 0;
     }
-    void table()
-    {
+    void table() {
         QFETCH(int, sum);
         QFETCH(int, primary);
         QFETCH(int, changed);
@@ -24,8 +22,7 @@ private slots:
         QCOMPARE(oracle_line(2, sum), changed);
     }
 
-    void argumentsOutsideTheTable_data()
-    {
+    void argumentsOutsideTheTable_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("sum");
         QTest::newRow("kind 0") << 0 << 7;
@@ -35,8 +32,7 @@ private slots:
         QTest::newRow("sum 0") << 1 << 0;
         QTest::newRow("both out") << 255 << 255;
     }
-    void argumentsOutsideTheTable()
-    {
+    void argumentsOutsideTheTable() {
         QFETCH(int, kind);
         QFETCH(int, sum);
         QCOMPARE(oracle_line(kind, sum), 255);
