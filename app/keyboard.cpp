@@ -1,0 +1,106 @@
+// Keys of the main window, the go-to box and the hints in the status panel.
+#include "mainwindow.h"
+
+#include "htmlview.h"
+#include "programstrings.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <QToolButton>
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyRelease: {
+        // The window sees every key released in it, before or instead of the control that has the focus.
+        auto* widget = qobject_cast<QWidget*>(watched);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!widget || widget->window() != this || key->isAutoRepeat())
+            break;
+        if (widget == go)
+            goKeyUp(key->key());
+        else if (widget == (focusWidget() ? focusWidget() : this))
+            FormKeyUp(key->key());
+        break;
+    }
+    case QEvent::Enter:
+        if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->window() == this)
+            DisplayHint(widget->toolTip());
+        break;
+    case QEvent::MouseButtonRelease:
+        if (watched == fondob)
+            fondobClick();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::FormKeyUp(int key) {
+    if (go->isVisible())
+        return;
+    switch (key) {
+    case Qt::Key_Backspace:
+        BackForwardClick();
+        break;
+    case Qt::Key_I:
+        indbClick();
+        break;
+    case Qt::Key_O:
+        // A second press within the second opens the journal once the pane has its Open button.
+        muestraOrac();
+        oractimer->start();
+        break;
+    case Qt::Key_C:
+        visor->CopySelection();
+        break;
+    case Qt::Key_G:
+        gotoHex();
+        break;
+    case Qt::Key_F1:
+        helpbClick();
+        break;
+    default:
+        break;
+    }
+}
+
+void TForm1::gotoHex() {
+    go->show();
+    Panel2->setText(loadProgramString(39));
+    go->setFocus();
+}
+
+void TForm1::goKeyUp(int key) {
+    Panel2->setText(loadProgramString(39));
+    QString text = go->text();
+    while (text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    if (key == Qt::Key_Escape) {
+        go->hide();
+        go->clear();
+    } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        for (int n = 1; n <= 64; ++n) {
+            if (text != QString::number(n))
+                continue;
+            answer.readingPrimary = answerReadsPrimary(n);
+            carga(n, true);
+            visor->setFocus();
+            go->hide();
+            go->clear();
+            return;
+        }
+    }
+}
+
+void TForm1::DisplayHint(const QString& hint) {
+    if (hint.size() <= 2)
+        return;
+    if (hint == BackButton->toolTip() && !BackButton->isEnabled())
+        Panel2->setText(loadProgramString(87));
+    else
+        Panel2->setText(hint);
+}

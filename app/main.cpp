@@ -1,0 +1,67 @@
+// The program entry: the page command without a window, or the reader behind its splash.
+#include "application.h"
+#include "mainwindow.h"
+#include "pagecommand.h"
+#include "programstrings.h"
+#include "splash.h"
+#include "startup.h"
+
+#include <QCommandLineParser>
+#include <QTimer>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+bool wantsPageCommand(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--page") == 0 || std::strncmp(argv[i], "--page=", 7) == 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (wantsPageCommand(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        if (!enterProgramFolder(QCoreApplication::applicationDirPath()))
+            return 1;
+        return runPageCommand(app.arguments());
+    }
+
+    QorinApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("qorin"));
+    QApplication::setApplicationVersion(QStringLiteral("1.15"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Velkora I Ching, a reader and oracle of the Book of Changes."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption quitAfterStart(QStringLiteral("quit-after-start"),
+                                            QStringLiteral("Quit as soon as the introduction is on show."));
+    parser.addOption(quitAfterStart);
+    parser.addOption(
+        {QStringLiteral("page"), QStringLiteral("Print hexagram N's page and open no window."), QStringLiteral("N")});
+    parser.process(app);
+
+    if (!enterProgramFolder(QCoreApplication::applicationDirPath())) {
+        QorinApplication::showError(loadProgramString(92));
+        return 1;
+    }
+
+    // The splash is on screen while the main window is built, and goes in every case.
+    auto splash = std::make_unique<Tfpresenta>();
+    splash->show();
+    splash->repaint();
+    QCoreApplication::processEvents();
+    auto form = std::make_unique<TForm1>();
+    splash.reset();
+    if (!form->created())
+        return 1;
+
+    if (parser.isSet(quitAfterStart))
+        QObject::connect(form.get(), &TForm1::introductionShown, form.get(),
+                         [&form] { QTimer::singleShot(0, form.get(), &QWidget::close); });
+    form->showMaximized();
+    return app.exec();
+}

@@ -1,0 +1,167 @@
+#pragma once
+
+#include "archive.h"
+#include "hexagram.h"
+#include "oracleanswer.h"
+
+#include <QImage>
+#include <QStringList>
+#include <QUrl>
+#include <QWidget>
+#include <functional>
+
+class HtmlView;
+class QAbstractButton;
+class QButtonGroup;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QAction;
+class QPushButton;
+class QScrollArea;
+class QTimer;
+class QToolButton;
+class SettingsStore;
+
+// Height of one index entry; the index scrolls by it.
+inline constexpr int kIndexButtonHeight = 20;
+
+// How the main window is started: what tests and the command line may set.
+struct StartOptions {
+    int screenWidth = 0;                      // 0: the width of the window's screen
+    SettingsStore* store = nullptr;           // nullptr: the program's own settings store
+    std::function<void(const QUrl&)> openUrl; // empty: the desktop's handler
+};
+
+// The reader: a frameless window with the title strip, the left pane (index or oracle pane),
+// the page view and the bottom bar.
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(const StartOptions& options = {});
+    ~TForm1() override;
+
+    // False when a fatal start-up condition was met and reported; the window is then unusable.
+    bool created() const { return createdOk; }
+
+    // Navigation (the pages, the index, the links, the go-to box and the keyboard).
+    void carga(int page, bool record);
+    void expandeMisc(const QString& member, bool record);
+    void cargaIntro(bool record);
+    void ajustaboton(int i);
+    void ajustaNboton();
+    void botonclick(int page);
+    void visorHotSpotClick(const QString& url, bool& handled);
+    void visorHotSpotCovered(const QString& url);
+    void visorMouseMove();
+    void gotoHex();
+    void goKeyUp(int key);
+    void DisplayHint(const QString& hint);
+    QString titulo(const QString& member) const;
+    QString nombreH(int page) const;
+
+    // The Back history.
+    void agregaAcamino();
+    void BackForwardClick();
+    void cargaCamino(const QString& entry);
+    void ajustaBack();
+
+    // Window commands.
+    void indbClick();
+    void muestraOrac();
+    void printbClick();
+    void helpbClick();
+    void fondobClick();
+    void minClick();
+    void maxClick();
+    void bcancelClick();
+    void ajustalineas();
+
+    // State, readable by the other windows and by tests.
+    int currentPage = 0;
+    QString currentMisc;
+    int selectedButton = -1;
+    bool showTitle = true;
+    bool firstShow = true;
+    QString lastSearchText;
+    bool searchInPage = false;
+    OracleAnswer answer;
+    QStringList camino;
+    QStringList Memo1, Memo2;
+    Archive Compre;
+
+    // Components.
+    HtmlView* visor = nullptr;
+    QFrame* fondob = nullptr;
+    QLabel* fondobCaption = nullptr;
+    QLabel* Panel2 = nullptr;
+    QFrame* minmax = nullptr;
+    QLabel* minmaximage = nullptr;
+    QToolButton* min = nullptr;
+    QToolButton* max = nullptr;
+    QToolButton* bcancel = nullptr;
+    QFrame* fondopanel = nullptr;
+    QFrame* fondop = nullptr;
+    QFrame* oraculo = nullptr;
+    QScrollArea* indice = nullptr;
+    QList<QPushButton*> indexButtons;
+    QButtonGroup* indexGroup = nullptr;
+    QFrame* Panel1 = nullptr;
+    QToolButton* indb = nullptr;
+    QLabel* gem = nullptr;
+    QToolButton* BackButton = nullptr;
+    QToolButton* printb = nullptr;
+    QToolButton* oracb = nullptr;
+    QToolButton* findb = nullptr;
+    QToolButton* fontb = nullptr;
+    QToolButton* helpb = nullptr;
+    QLineEdit* go = nullptr;
+    QMenu* Menu1 = nullptr;
+    QAction* Searchtext1 = nullptr;
+    QAction* Backmenu = nullptr;
+    QTimer* T640 = nullptr;
+    QTimer* Tmostrar = nullptr;
+    QTimer* oractimer = nullptr;
+    QTimer* inicial = nullptr;
+
+    int screenWidth() const;
+    bool indexShown() const;
+    bool oraclePaneShown() const;
+    bool hexagramPageShown() const { return currentPage != 0 && currentMisc.isEmpty(); }
+
+signals:
+    // The introduction is on show for the first time (start-up smoke checks quit here).
+    void introductionShown();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool FormCreate();
+    void buildComponents();
+    void cargabotones();
+    void cargaStrings();
+    void applySkinColors();
+    void FormShow();
+    void FormResize();
+    void FormClose();
+    void FormKeyUp(int key);
+    void AppActivate();
+    void showPage(const QStringList& lines);
+    bool answerReadsPrimary(int page) const;
+
+    StartOptions options;
+    std::unique_ptr<SettingsStore> ownStore;
+    bool createdOk = false;
+    bool closed = false;
+    QImage orachico;
+    QImage backleft;
+    QImage fondoOra;
+    FigureState figure;
+};

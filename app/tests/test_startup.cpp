@@ -1,0 +1,95 @@
+#include "archivewriter.h"
+#include "programstrings.h"
+#include "windowfixture.h"
+
+#include <QLabel>
+#include <QScrollArea>
+#include <QTimer>
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void missingArchiveEndsWithMessage92() {
+        WindowFixture f(1024, QString());
+        QVERIFY(!f.form->created());
+        QCOMPARE(f.fatal, QStringList{loadProgramString(92)});
+    }
+
+    void unreadableBackleftEndsWithTheInvalidProgramMessage() {
+        QTemporaryDir source;
+        const QString archive = source.filePath("DATA1.HHZ");
+        writeArchive(archive, {{"backleft.bmp", "not a picture"}, {"intro.htm", "<p>x"}}, kArchiveKey);
+        WindowFixture f(1024, archive);
+        QVERIFY(!f.form->created());
+        QCOMPARE(f.fatal, QStringList{"You can't open the DATA1.HHZ file of an invalid program.\r"
+                                      "Velkora I Ching 1.15 must be terminated."});
+    }
+
+    void startsOnTheIntroductionWithNothingRecorded() {
+        WindowFixture f;
+        QVERIFY(f.form->created());
+        QCOMPARE(f.form->currentPage, 0);
+        QVERIFY(f.form->currentMisc.isEmpty());
+        QVERIFY(f.form->camino.isEmpty());
+        QCOMPARE(f.form->selectedButton, 0);
+        QVERIFY(f.form->indexButtons[0]->isChecked());
+        QVERIFY(f.form->oraculo->isHidden() && f.form->indice->isHidden());
+        QVERIFY(!f.form->Memo1.isEmpty());
+        QVERIFY(f.form->visor->toPlainText().contains("Velkora"));
+    }
+
+    void indexKeyTwiceHidesBothPanes() {
+        WindowFixture f;
+        f.form->indbClick();
+        QVERIFY(f.form->indexShown());
+        f.form->indbClick();
+        QVERIFY(f.form->indice->isHidden() && f.form->oraculo->isHidden());
+    }
+
+    void indexTimerOnSmallScreensOnly_data() {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("640") << 640 << true;
+        QTest::newRow("800") << 800 << false;
+    }
+    void indexTimerOnSmallScreensOnly() {
+        QFETCH(int, screen);
+        QFETCH(bool, shown);
+        WindowFixture f(screen);
+        QCOMPARE(f.form->T640->isActive(), shown);
+        if (shown) {
+            emit f.form->T640->timeout();
+            QVERIFY(f.form->indexShown());
+        }
+    }
+
+    void maximizeAndRestoreKeepTheReadersPlace() {
+        WindowFixture f;
+        f.form->carga(5, true);
+        f.form->visor->SetPosition(300);
+        const int position = f.form->visor->GetPosition();
+        QVERIFY(position > 0);
+        f.form->maxClick();
+        QTest::qWait(20);
+        QCOMPARE(f.form->max->toolTip(),
+                 f.form->isMaximized() ? QStringLiteral("Restore") : QStringLiteral("Maximize"));
+        QCOMPARE(f.form->visor->GetPosition(), position);
+        f.form->maxClick();
+        QTest::qWait(20);
+        QCOMPARE(f.form->max->toolTip(),
+                 f.form->isMaximized() ? QStringLiteral("Restore") : QStringLiteral("Maximize"));
+        QCOMPARE(f.form->visor->GetPosition(), position);
+        QVERIFY(f.form->Memo1[0].contains(QString::number(f.form->visor->currentWidth() - 40)));
+    }
+
+    void closingSavesTheSettings() {
+        WindowFixture f;
+        f.form->close();
+        RegFileStore reread(f.folder.filePath("Qorin.reg"));
+        QCOMPARE(reread.readText("FontName"), QStringLiteral("Times New Roman"));
+        QCOMPARE(reread.readInteger("CDelay"), 60);
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"
