@@ -41,7 +41,8 @@ FramelessWindow::FramelessWindow(QWidget* window, bool sizingBorder, bool moveCu
     if (moveCursor)
         window->setCursor(Qt::SizeAllCursor);
     window->installEventFilter(this);
-    adoptChildrenOf(window);
+    if (sizingBorder || moveCursor)
+        adoptChildrenOf(window);
 }
 
 Qt::Edges FramelessWindow::edgesAt(const QPoint& pos) const {
@@ -98,6 +99,8 @@ void FramelessWindow::updateCursor(const QPoint& pos) {
 bool FramelessWindow::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::ChildPolished: {
+        if (!sizingBorder && !moveCursor)
+            break;
         QObject* child = static_cast<QChildEvent*>(event)->child();
         if (child->isWidgetType())
             adopt(static_cast<QWidget*>(child));

@@ -169,10 +169,9 @@ public:
           user(QStringLiteral("HKEY_CURRENT_USER\\") + loadProgramString(208), QSettings::NativeFormat) {}
 
     RegValue value(const QString& name) const override {
-        const QSettings& from = machine.contains(name) || !user.contains(name) ? machine : user;
         RegValue v;
         v.name = name;
-        const QVariant stored = from.value(name);
+        const QVariant stored = source().value(name);
         switch (stored.typeId()) {
         case QMetaType::QString:
             v.type = RegValue::String;
@@ -205,6 +204,8 @@ public:
 private:
     // The machine's key when it can be written, else the user's.
     QSettings& target() { return machine.isWritable() ? machine : user; }
+    // Read where the last run wrote: the user's key once it holds values and the machine's can't be written.
+    const QSettings& source() const { return machine.isWritable() || user.allKeys().isEmpty() ? machine : user; }
 
     QSettings machine;
     QSettings user;
