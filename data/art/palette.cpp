@@ -1,0 +1,32 @@
+#include "palette.h"
+
+#include <algorithm>
+#include <cmath>
+
+SkinPalette standardSkin() {
+    return {QString(),
+            QColor(0xDB, 0xCF, 0xB1),
+            QColor(0xEE, 0xE6, 0xD2),
+            QColor(0x2E, 0x27, 0x21),
+            QColor(0xF4, 0xEC, 0xD8),
+            QColor(0x8E, 0x7C, 0x5E),
+            ink::vermilion,
+            QColor(0x3A, 0x2A, 0x22)};
+}
+
+SkinPalette jadeSkin() {
+    return {QStringLiteral("_"),      QColor(0xB7, 0xCC, 0xB2), QColor(0xDA, 0xE7, 0xD5), QColor(0x1E, 0x3A, 0x2B),
+            QColor(0xE3, 0xEE, 0xDF), QColor(0x6A, 0x88, 0x6D), QColor(0x2F, 0x6B, 0x4F), QColor(0x24, 0x40, 0x31)};
+}
+
+SkinPalette goldSkin() {
+    return {QStringLiteral("__"),     QColor(0xD2, 0xB7, 0x7A), QColor(0xEA, 0xDB, 0xB2), QColor(0x47, 0x2F, 0x17),
+            QColor(0xF0, 0xE2, 0xB8), QColor(0x8F, 0x6D, 0x34), QColor(0x9A, 0x3A, 0x1E), QColor(0x4E, 0x33, 0x1A)};
+}
+
+QColor mix(const QColor& a, const QColor& b, double t) {
+    const auto channel = [t](int x, int y) {
+        return std::clamp(static_cast<int>(std::lround(x + (y - x) * t)), 0, 255);
+    };
+    return QColor(channel(a.red(), b.red()), channel(a.green(), b.green()), channel(a.blue(), b.blue()));
+}
