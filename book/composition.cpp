@@ -32,12 +32,12 @@ void compose(QStringList& L, int n, const PageContext& c, const QString& rule) {
              QString::number(n) + QStringLiteral("</b></td><td><b>") + title +
                  QStringLiteral("</b></font></td></td></table>"));
     insertAt(L, 3, rule + QStringLiteral("<p>"));
-    insertAt(L, 4,
-             QStringLiteral("<table width=100%><tr><td valign=top>") + linhex(6, n, *c.figure) +
-                 linhex(5, n, *c.figure) + linhex(4, n, *c.figure));
-    insertAt(L, 5,
-             linhex(3, n, *c.figure) + linhex(2, n, *c.figure) + linhex(1, n, *c.figure) +
-                 QStringLiteral("</td><td valign=top>"));
+    // The figure is drawn from line 6 down, one call after the other: line 6 draws the numbering.
+    QStringList figure;
+    for (int k = 6; k >= 1; --k)
+        figure << linhex(k, n, *c.figure);
+    insertAt(L, 4, QStringLiteral("<table width=100%><tr><td valign=top>") + figure[0] + figure[1] + figure[2]);
+    insertAt(L, 5, figure[3] + figure[4] + figure[5] + QStringLiteral("</td><td valign=top>"));
 
     const int m1 = buscamarca(L, 6);
     const int m2 = buscamarca(L, m1);

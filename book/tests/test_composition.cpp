@@ -1,6 +1,7 @@
 #include "composition.h"
 #include "fixtures.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -59,6 +60,12 @@ private slots:
         QCOMPARE(L[3], QStringLiteral("<img src=\"line1.bmp\" HEIGHT=8 WIDTH=760><p>"));
         QVERIFY(L[4].startsWith("<table width=100%><tr><td valign=top><a href=\"#6\"><img src=\"YIN"));
         QVERIFY(L[5].endsWith("</td><td valign=top>"));
+        // The six figure rows, top line first, use one numbering of the line images.
+        const QRegularExpression image(R"(YI?A?N?G?(\d)\.bmp)");
+        QString digits;
+        for (const auto& m : image.globalMatch(L[4] + L[5]))
+            digits += m.captured(1);
+        QVERIFY2(digits == "654321" || digits == "123456", qPrintable(digits));
         QCOMPARE(L[7], QStringLiteral("opening<p>"));
         QCOMPARE(L[8], QStringLiteral("</td></tr></table>"));
         QCOMPARE(L[9], compositionString(82));
