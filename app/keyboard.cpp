@@ -13,18 +13,10 @@
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
-    case QEvent::KeyRelease: {
-        // The window sees every key released in it, before or instead of the control that has the focus.
-        auto* widget = qobject_cast<QWidget*>(watched);
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (!widget || widget->window() != this || key->isAutoRepeat())
-            break;
-        if (widget == go)
-            goKeyUp(key->key());
-        else if (widget == (focusWidget() ? focusWidget() : this))
-            FormKeyUp(key->key());
+    case QEvent::KeyRelease:
+        if (watched == go && !static_cast<QKeyEvent*>(event)->isAutoRepeat())
+            goKeyUp(static_cast<QKeyEvent*>(event)->key());
         break;
-    }
     case QEvent::Enter:
         if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->window() == this)
             DisplayHint(widget->toolTip());
@@ -37,6 +29,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// Keys released in the view and the other controls that don't take them come up to the window.
+void TForm1::keyReleaseEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat())
+        FormKeyUp(event->key());
 }
 
 void TForm1::FormKeyUp(int key) {

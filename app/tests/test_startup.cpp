@@ -3,8 +3,10 @@
 #include "windowfixture.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QTimer>
+#include <QToolButton>
 
 class TestStartup : public QObject {
     Q_OBJECT
@@ -58,8 +60,8 @@ private slots:
         WindowFixture f(screen);
         QCOMPARE(f.form->T640->isActive(), shown);
         if (shown) {
-            emit f.form->T640->timeout();
-            QVERIFY(f.form->indexShown());
+            f.form->T640->start(5);
+            QTRY_VERIFY(f.form->indexShown());
         }
     }
 
