@@ -158,7 +158,9 @@ void TForm1::buildComponents() {
     fondob->installEventFilter(this);
     fondobCaption = new QLabel(kCaption, fondob);
     fondobCaption->setStyleSheet(QStringLiteral("color: #B22222; font-weight: bold;"));
-    fondobCaption->setGeometry(0, 0, 130, 20);
+    // The caption keeps the strip's first 130 pixels, or what its text needs in the desktop's font.
+    fondobCaption->adjustSize();
+    fondobCaption->setGeometry(0, 0, qMax(130, fondobCaption->width() + 12), 20);
     fondobCaption->setAttribute(Qt::WA_TransparentForMouseEvents);
     Panel2 = new QLabel(fondob);
     Panel2->setStyleSheet(QStringLiteral("color: black; font-weight: bold;"));
@@ -356,7 +358,8 @@ void TForm1::FormResize() {
     fondob->resize(qMax(W - fondob->x() - 70, 140), fondob->height());
     minmax->move(W - minmax->width(), 0);
     fondopanel->setGeometry(7, 31, W - 15, H - 31 - 55);
-    Panel2->setGeometry(fondob->width() - (fondob->width() - 130), 0, fondob->width() - 130, fondob->height());
+    const int captionWidth = fondobCaption->width();
+    Panel2->setGeometry(captionWidth, 0, fondob->width() - captionWidth, fondob->height());
     Panel1->setGeometry(20, H - Panel1->height() - 16, W - 40, Panel1->height());
     ajustalineas();
     update();
