@@ -327,8 +327,8 @@ QImage squareBullet() {
 }
 
 QImage indexMarker() {
-    // The marker sits on the index buttons, which take the panel colour of the standard skin.
-    const QColor ground = mix(ink::parchment, QColor(0xDB, 0xCF, 0xB1), 0.5);
+    // The marker sits on the pressed index button, which shows a light parchment.
+    const QColor ground = ink::parchment;
     QImage fine = layer(QSize(16, 16), kFine);
     QPainter p(&fine);
     p.scale(kFine, kFine);

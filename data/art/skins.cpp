@@ -42,7 +42,7 @@ QImage windowFrame(const SkinPalette& skin) {
 
     // The seal sits left of the title strip, which starts at x 68 and spans y 5..25.
     QPainter p(&image);
-    paintSeal(p, QRectF(46, 7, 16, 16), skin.accent, skin.light);
+    paintSeal(p, QRectF(47, 9, 14, 14), skin.accent, skin.light);
     p.end();
     return image;
 }
@@ -68,6 +68,8 @@ QImage okCancelPanel(const SkinPalette& skin) {
 }
 
 QImage bottomStrip(const SkinPalette& skin) {
+    // The button bar of the main window lies over the upper part of the strip: what shows is the roller
+    // along the bottom rows and its two caps at the ends, as if the bar were the foot of a hanging scroll.
     constexpr int fine = 4;
     const QSize size(200, 34);
     QImage top = layer(size, fine);
@@ -76,56 +78,52 @@ QImage bottomStrip(const SkinPalette& skin) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
 
-    // A soft shadow under the roller.
-    for (int k = 0; k < 4; ++k) {
-        QColor shade = skin.shadow;
-        shade.setAlphaF(0.10);
-        p.setBrush(shade);
-        p.drawRoundedRect(QRectF(8 - k, 21.5 - k * 0.3, 184 + 2 * k, 4 + k * 0.6), 2 + k, 2 + k);
-    }
-
-    // The roller: a lacquered rod, lit from above.
-    const QRectF rod(10, 12, 180, 10);
+    // The roller: a lacquered rod, lit from above, with a soft shadow below.
+    const QRectF rod(6, 24.5, 188, 7);
+    QColor shade = skin.shadow;
+    shade.setAlphaF(0.25);
+    p.setBrush(shade);
+    p.drawRoundedRect(rod.translated(0, 1.5).adjusted(0, 0, 0, 0.5), 2, 2);
     QLinearGradient round(0, rod.top(), 0, rod.bottom());
-    round.setColorAt(0.0, mix(skin.rod, Qt::black, 0.35));
-    round.setColorAt(0.18, mix(skin.rod, skin.light, 0.45));
-    round.setColorAt(0.32, mix(skin.rod, skin.light, 0.12));
-    round.setColorAt(0.7, skin.rod);
+    round.setColorAt(0.0, mix(skin.rod, Qt::black, 0.3));
+    round.setColorAt(0.2, mix(skin.rod, skin.light, 0.5));
+    round.setColorAt(0.38, mix(skin.rod, skin.light, 0.12));
+    round.setColorAt(0.75, skin.rod);
     round.setColorAt(1.0, mix(skin.rod, Qt::black, 0.45));
     p.setBrush(round);
     p.drawRect(rod);
 
     // Grain along the rod; straight, so the middle can be stretched sideways.
     Rng rng(34);
-    for (int k = 0; k < 7; ++k) {
+    for (int k = 0; k < 5; ++k) {
         QColor grain = k % 2 ? mix(skin.rod, Qt::black, 0.3) : mix(skin.rod, skin.light, 0.2);
         grain.setAlphaF(0.35);
         p.setBrush(grain);
-        p.drawRect(QRectF(rod.left(), rod.top() + 3.5 + rng.range(0, 5.5), rod.width(), 0.35));
+        p.drawRect(QRectF(rod.left(), rod.top() + 3 + rng.range(0, 3.2), rod.width(), 0.3));
     }
 
     // The two end caps, turned in the accent colour, with a light ring where they meet the rod.
-    for (const double x : {2.0, 181.0}) {
-        const QRectF cap(x, 7.5, 17, 19);
+    for (const double x : {1.5, 187.5}) {
+        const QRectF cap(x, 21.5, 11, 12);
         QLinearGradient capShade(0, cap.top(), 0, cap.bottom());
-        capShade.setColorAt(0.0, mix(skin.accent, Qt::black, 0.4));
+        capShade.setColorAt(0.0, mix(skin.accent, Qt::black, 0.35));
         capShade.setColorAt(0.2, mix(skin.accent, skin.light, 0.45));
-        capShade.setColorAt(0.4, skin.accent);
+        capShade.setColorAt(0.42, skin.accent);
         capShade.setColorAt(1.0, mix(skin.accent, Qt::black, 0.5));
         p.setBrush(capShade);
-        p.drawRoundedRect(cap, 4.5, 4.5);
-        const double ringX = x < 100 ? cap.right() - 3.2 : cap.left() + 1.6;
+        p.drawRoundedRect(cap, 3, 3);
+        const double ringX = x < 100 ? cap.right() - 2.4 : cap.left() + 1.2;
         QLinearGradient ringShade(0, cap.top(), 0, cap.bottom());
         ringShade.setColorAt(0.0, mix(skin.light, Qt::black, 0.3));
         ringShade.setColorAt(0.25, skin.light);
         ringShade.setColorAt(1.0, mix(skin.light, Qt::black, 0.45));
         p.setBrush(ringShade);
-        p.drawRect(QRectF(ringX, cap.top() + 0.5, 1.6, cap.height() - 1));
+        p.drawRect(QRectF(ringX, cap.top() + 0.5, 1.2, cap.height() - 1));
         QColor outline = skin.ink;
         outline.setAlphaF(0.6);
         p.setPen(QPen(outline, 0.5));
         p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(cap, 4.5, 4.5);
+        p.drawRoundedRect(cap, 3, 3);
         p.setPen(Qt::NoPen);
     }
     p.end();
