@@ -6,6 +6,7 @@
 
 #include <QLinearGradient>
 #include <QPainter>
+#include <algorithm>
 #include <array>
 #include <cmath>
 

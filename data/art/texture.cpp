@@ -1,7 +1,5 @@
 #include "texture.h"
 
-#include "canvas.h"
-
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
