@@ -1,10 +1,12 @@
 #include "archivewriter.h"
+#include "splash.h"
 #include "programstrings.h"
 #include "windowfixture.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 
@@ -25,6 +27,17 @@ private slots:
         QVERIFY(!f.form->created());
         QCOMPARE(f.fatal, QStringList{"You can't open the DATA1.HHZ file of an invalid program.\r"
                                       "Velkora I Ching 1.15 must be terminated."});
+    }
+
+    void splashIsRoundAndCentred()
+    {
+        Tfpresenta splash;
+        QCOMPARE(splash.size(), QSize(104, 104));
+        QVERIFY(splash.mask().contains(QPoint(52, 52)));
+        QVERIFY(!splash.mask().contains(QPoint(5, 5)));
+        QVERIFY(!splash.mask().contains(QPoint(100, 52)));
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(splash.geometry().center().x() - screen.x(), (screen.width() - 104) / 2 + 51);
     }
 
     void startsOnTheIntroductionWithNothingRecorded() {
