@@ -63,10 +63,9 @@ HtmlView::~HtmlView() = default;
 void HtmlView::applySettings() {
     m_images->setCapacity(ImageCacheCount);
 
-    Qt::TextInteractionFlags flags = Qt::LinksAccessibleByMouse;
-    if (!NoSelect)
-        flags |= Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard;
-    setTextInteractionFlags(flags);
+    // No keyboard selection: it would show a text caret, and the arrow keys scroll instead.
+    setTextInteractionFlags(NoSelect ? Qt::LinksAccessibleByMouse
+                                     : Qt::LinksAccessibleByMouse | Qt::TextSelectableByMouse);
 
     const bool vertical = ScrollBars == Scrolling::Vertical || ScrollBars == Scrolling::Both;
     const bool horizontal = ScrollBars == Scrolling::Horizontal || ScrollBars == Scrolling::Both;
@@ -94,13 +93,14 @@ void HtmlView::applySettings() {
                      DefBackground.isValid() ? DefBackground : QGuiApplication::palette().color(QPalette::Base));
     setPalette(colours);
 
-    if (!m_html.isEmpty()) {
-        const int position = GetPosition();
-        render();
+    rerender();
+}
+
+void HtmlView::rerender() {
+    const int position = GetPosition();
+    render();
+    if (position > 0)
         SetPosition(position);
-    } else {
-        render();
-    }
 }
 
 void HtmlView::render() {
@@ -163,10 +163,10 @@ void HtmlView::showEvent(QShowEvent* event) {
         verticalScrollBar()->setValue(std::exchange(m_pendingPosition, -1));
 }
 
-void HtmlView::PrintRange(QPrinter& printer, int first, int last) {
+bool HtmlView::PrintRange(QPrinter& printer, int first, int last) {
     const std::unique_ptr<QTextDocument> copy(document()->clone(this)); // pictures come from this view
-    printDocument(*copy, printer, QMarginsF(PrintMarginLeft, PrintMarginTop, PrintMarginRight, PrintMarginBottom),
-                  first, last);
+    return printDocument(*copy, printer,
+                         QMarginsF(PrintMarginLeft, PrintMarginTop, PrintMarginRight, PrintMarginBottom), first, last);
 }
 
 bool HtmlView::FindText(const QString& text, bool matchCase) {
@@ -188,9 +188,7 @@ QString HtmlView::selectedPlainText() const {
 void HtmlView::SetDefaultFont(const QString& name, int size) {
     DefFontName = name;
     DefFontSize = size;
-    const int position = GetPosition();
-    render();
-    SetPosition(position);
+    rerender();
 }
 
 void HtmlView::hotSpotClick(const QString& url) {

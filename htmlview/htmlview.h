@@ -58,7 +58,8 @@ public:
     void ScrollToAnchor(const QString& anchor); // "#" + name
     int GetPosition() const;
     void SetPosition(int position);
-    void PrintRange(QPrinter& printer, int first, int last); // 1, 9999: every page
+    // Pages first..last (1, 9999: every page) through a printer the caller has set up; false when it can't start.
+    bool PrintRange(QPrinter& printer, int first, int last);
     bool FindText(const QString& text, bool matchCase);
     void CopySelection();
     void SetDefaultFont(const QString& name, int size);
@@ -83,6 +84,7 @@ protected:
 
 private:
     void render();
+    void rerender(); // keeps the reading position
     void finishLayout();
     QImage picture(const QString& source);
     void setCovered(const QString& url, const QPoint& position);
