@@ -246,6 +246,13 @@ void TForm1::buildComponents() {
     Backmenu = Menu1->addAction(QString());
     Backmenu->setEnabled(false);
     connect(Backmenu, &QAction::triggered, this, &TForm1::BackForwardClick);
+    visor->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(visor, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { Menu1->popup(visor->viewport()->mapToGlobal(at)); });
+
+    // The bottom bar and the window buttons' panel move the window like its own surface.
+    markBare(Panel1);
+    markBare(minmax);
 
     const auto timer = [this](int ms, bool active) {
         auto* t = new QTimer(this);
