@@ -7,6 +7,7 @@
 #include "startup.h"
 
 #include <QCommandLineParser>
+#include <QScreen>
 #include <QTimer>
 #include <cstring>
 #include <memory>
@@ -62,6 +63,9 @@ int main(int argc, char** argv) {
     if (parser.isSet(quitAfterStart))
         QObject::connect(form.get(), &TForm1::introductionShown, form.get(),
                          [&form] { QTimer::singleShot(0, form.get(), &QWidget::close); });
+    // Without a window manager a maximized window keeps its size, so it is given the screen first.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        form->setGeometry(screen->availableGeometry());
     form->showMaximized();
     return app.exec();
 }
