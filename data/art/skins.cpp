@@ -131,34 +131,25 @@ QImage bottomStrip(const SkinPalette& skin) {
 }
 
 QImage pageParchment() {
-    PaperRecipe recipe;
-    recipe.base = ink::parchment;
-    recipe.mottle = 1.0;
-    recipe.grain = 1.2;
-    recipe.fibres = 5;
-    recipe.fibreStrength = 0.05;
-    recipe.seed = 11;
-    return paperTile(QSize(128, 128), recipe);
+    return paperTile(
+        QSize(128, 128),
+        {.base = ink::parchment, .mottle = 1.0, .grain = 1.2, .fibres = 5, .fibreStrength = 0.05, .seed = 11});
 }
 
 QImage analysisPaper() {
-    PaperRecipe recipe;
-    recipe.base = QColor(0xEE, 0xEB, 0xDF);
-    recipe.mottle = 1.0;
-    recipe.grain = 1.2;
-    recipe.fibres = 5;
-    recipe.fibreStrength = 0.05;
-    recipe.seed = 12;
-    return paperTile(QSize(128, 128), recipe);
+    return paperTile(QSize(128, 128), {.base = QColor(0xEE, 0xEB, 0xDF),
+                                       .mottle = 1.0,
+                                       .grain = 1.2,
+                                       .fibres = 5,
+                                       .fibreStrength = 0.05,
+                                       .seed = 12});
 }
 
 QImage oraclePaneTile() {
-    PaperRecipe recipe;
-    recipe.base = QColor(0xEA, 0xDE, 0xC2);
-    recipe.mottle = 1.0;
-    recipe.grain = 2.0;
-    recipe.fibres = 4;
-    recipe.fibreStrength = 0.08;
-    recipe.seed = 13;
-    return paperTile(QSize(64, 64), recipe);
+    return paperTile(QSize(64, 64), {.base = QColor(0xEA, 0xDE, 0xC2),
+                                     .mottle = 1.0,
+                                     .grain = 2.0,
+                                     .fibres = 4,
+                                     .fibreStrength = 0.08,
+                                     .seed = 13});
 }
