@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <functional>
 
 // The application: an exception that escapes an event handler is shown in an error box,
 // and the program goes on with the state set before the error.
@@ -11,4 +12,7 @@ public:
 
     // Shows an error's message the way the application's error box does.
     static void showError(const QString& message);
+
+    // Replaces the error box (tests record the messages); an empty box restores the message box.
+    static void setErrorBox(std::function<void(const QString&)> box);
 };
