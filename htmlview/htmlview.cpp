@@ -54,8 +54,6 @@ HtmlView::HtmlView(QWidget* parent) : QTextBrowser(parent), m_images(std::make_u
     setOpenLinks(false);
     setOpenExternalLinks(false);
     setUndoRedoEnabled(false);
-    // A page to read, never to edit: no caret, even while the view has the focus.
-    setCursorWidth(0);
     document()->setDocumentMargin(8);
     applySettings();
 }
