@@ -82,7 +82,7 @@ int TForm1::screenWidth() const {
 }
 
 bool TForm1::indexShown() const {
-    return indice->isVisible() || (!indice->isHidden() && !oraculo->isHidden());
+    return !indice->isHidden() && !oraculo->isHidden();
 }
 
 bool TForm1::oraclePaneShown() const {

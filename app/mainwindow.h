@@ -163,6 +163,5 @@ private:
     bool closed = false;
     QImage orachico;
     QImage backleft;
-    QImage fondoOra;
     FigureState figure;
 };
