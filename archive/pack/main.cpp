@@ -59,6 +59,9 @@ int main(int argc, char** argv) {
             return 1;
         }
         for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
+            // Notes for the book's writers (the glossary) sit beside the members but are not packed.
+            if (name.endsWith(QLatin1String(".md"), Qt::CaseInsensitive))
+                continue;
             if (seen.contains(name.toLower())) {
                 std::fprintf(stderr, "qorin-pack: %s: member %s packed twice\n", qPrintable(folder), qPrintable(name));
                 return 1;
