@@ -1,0 +1,81 @@
+#include "dateform.h"
+
+#include <optional>
+
+namespace {
+
+std::optional<DateForm>& current() {
+    static std::optional<DateForm> form;
+    return form;
+}
+
+bool isPosix(const QLocale& locale) {
+    return locale.language() == QLocale::C || locale.name() == QLatin1String("C");
+}
+
+} // namespace
+
+QString DateForm::format(const QDate& date) const {
+    const int yearWidth = fourDigitYears ? 4 : 2;
+    QString d, m, y;
+    if (date.isValid()) {
+        d = QStringLiteral("%1").arg(date.day(), 2, 10, QLatin1Char('0'));
+        m = QStringLiteral("%1").arg(date.month(), 2, 10, QLatin1Char('0'));
+        y = QStringLiteral("%1").arg(fourDigitYears ? date.year() : date.year() % 100, yearWidth, 10, QLatin1Char('0'));
+    } else {
+        d = m = QStringLiteral("  ");
+        y = QString(yearWidth, QLatin1Char(' '));
+    }
+    switch (order) {
+    case DayMonthYear:
+        return d + separator + m + separator + y;
+    case YearMonthDay:
+        return y + separator + m + separator + d;
+    case MonthDayYear:
+        break;
+    }
+    return m + separator + d + separator + y;
+}
+
+DateForm dateFormOf(const QLocale& locale, bool fourDigitYears) {
+    DateForm form;
+    form.fourDigitYears = fourDigitYears;
+    if (isPosix(locale))
+        return form;
+    const QString pattern = locale.dateFormat(QLocale::ShortFormat);
+    const qsizetype d = pattern.indexOf(QLatin1Char('d'));
+    const qsizetype m = pattern.indexOf(QLatin1Char('M'));
+    const qsizetype y = pattern.indexOf(QLatin1Char('y'));
+    if (d < 0 || m < 0 || y < 0)
+        return form;
+    if (y < m && y < d)
+        form.order = DateForm::YearMonthDay;
+    else if (d < m)
+        form.order = DateForm::DayMonthYear;
+    for (const QChar c : pattern)
+        if (!c.isLetter() && !c.isSpace() && c != QLatin1Char('\'')) {
+            form.separator = c;
+            break;
+        }
+    if (!fourDigitYears && pattern.count(QLatin1Char('y')) >= 4)
+        form.fourDigitYears = true;
+    return form;
+}
+
+DateForm dateDisplayForm() {
+    if (!current())
+        current() = dateFormOf(QLocale::system(), false);
+    return *current();
+}
+
+void setDateDisplayForm(const DateForm& form) {
+    current() = form;
+}
+
+void useFourDigitYears() {
+    current() = dateFormOf(QLocale::system(), true);
+}
+
+double julianDay(const QDate& date) {
+    return date.isValid() ? static_cast<double>(date.toJulianDay()) : 0.0;
+}

@@ -1,0 +1,12 @@
+#include "journalstate.h"
+
+#include "settings.h"
+
+QString& JournalRunState::journalPassword() const {
+    return settings().password;
+}
+
+JournalRunState& journalState() {
+    static JournalRunState state;
+    return state;
+}
