@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <optional>
+
+class QLineEdit;
+
+// The journal's password dialog: one masked edit box, OK (Enter) and Cancel (Esc).
+class TPasswordDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TPasswordDlg(QWidget* parent = nullptr);
+    QLineEdit* Password = nullptr;
+};
+
+// Shows the dialog modally, centred on the screen, and destroys it: the typed text, or
+// nothing when it was cancelled or closed.
+std::optional<QString> askPassword(QWidget* parent = nullptr);
