@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps configure build run test bench install-local clean
 
 deps:
 	@bash scripts/install-deps
@@ -18,6 +18,10 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Installs the program into ~/Velkorin with its entries in the desktop's application menu.
+install-local: build
+	cd $(BUILD)/bin && ./setup --install ~/Velkorin
 
 bench: build
 	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks
