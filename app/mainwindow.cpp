@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "dateform.h"
 #include "fatal.h"
 #include "frameless.h"
 #include "htmlview.h"
@@ -108,6 +109,7 @@ bool TForm1::FormCreate() {
 
     buildComponents();
     cargabotones();
+    useFourDigitYears(); // the journal shows and orders dates with four-digit years
     cargaStrings();
     firstShow = true;
     BackButton->setEnabled(false);

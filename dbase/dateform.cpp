@@ -37,6 +37,40 @@ QString DateForm::format(const QDate& date) const {
     return m + separator + d + separator + y;
 }
 
+void DateForm::formatStored(const char* stamp, char* out) const {
+    bool digits = true;
+    for (int i = 0; i < 8; ++i)
+        digits = digits && stamp[i] >= '0' && stamp[i] <= '9';
+    auto n = [stamp](int at, int len) {
+        int v = 0;
+        for (int i = 0; i < len; ++i)
+            v = v * 10 + stamp[at + i] - '0';
+        return v;
+    };
+    const bool valid = digits && QDate::isValid(n(0, 4), n(4, 2), n(6, 2));
+    const char sep = separator.toLatin1();
+    const char* y = stamp + (fourDigitYears ? 0 : 2);
+    const int yw = fourDigitYears ? 4 : 2;
+    auto put = [&](const char* from, int len) {
+        for (int i = 0; i < len; ++i)
+            *out++ = valid ? from[i] : ' ';
+    };
+    auto part = [&](char which) {
+        if (which == 'd')
+            put(stamp + 6, 2);
+        else if (which == 'm')
+            put(stamp + 4, 2);
+        else
+            put(y, yw);
+    };
+    const char* parts = order == DayMonthYear ? "dmy" : order == YearMonthDay ? "ymd" : "mdy";
+    part(parts[0]);
+    *out++ = sep;
+    part(parts[1]);
+    *out++ = sep;
+    part(parts[2]);
+}
+
 DateForm dateFormOf(const QLocale& locale, bool fourDigitYears) {
     DateForm form;
     form.fourDigitYears = fourDigitYears;

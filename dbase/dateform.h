@@ -13,6 +13,8 @@ struct DateForm {
     bool fourDigitYears = true;
 
     QString format(const QDate& date) const; // blank date: blanks and separators
+    // The same from a stored date (eight digits, year first) into width() bytes.
+    void formatStored(const char* stamp, char* out) const;
     int width() const { return fourDigitYears ? 10 : 8; }
 };
 

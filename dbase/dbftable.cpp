@@ -216,7 +216,7 @@ void DbfTable::writeIndexes() {
     // The index files are rebuilt at every opening, so they need no sync of their own.
     for (const auto& o : orders) {
         const QString path = folder() + QLatin1Char('/') + o->def().name + QStringLiteral(".ndx");
-        SafeFile::writeFile(path, o->ndxImage());
+        SafeFile::writeFile(path, o->ndxImage(), false);
     }
     indexesStale = false;
 }

@@ -10,6 +10,38 @@ namespace {
 
 constexpr int kBlock = 512;
 
+// Unsigned comparison of two byte strings of equal length, eight bytes at a time.
+int compareBytes(const char* a, const char* b, int length) {
+    int i = 0;
+    for (; i + 8 <= length; i += 8) {
+        quint64 x, y;
+        std::memcpy(&x, a + i, 8);
+        std::memcpy(&y, b + i, 8);
+        if (x != y)
+            return qFromBigEndian(x) < qFromBigEndian(y) ? -1 : 1;
+    }
+    for (; i < length; ++i)
+        if (a[i] != b[i])
+            return static_cast<uchar>(a[i]) < static_cast<uchar>(b[i]) ? -1 : 1;
+    return 0;
+}
+
+// The first eight bytes of a key as a number that orders as the bytes do; a date key's
+// number itself, mapped so that its order survives as an unsigned integer.
+quint64 prefixOf(const char* key, int length, bool numeric) {
+    if (numeric) {
+        const double d = qFromLittleEndian<double>(key);
+        quint64 bits;
+        std::memcpy(&bits, &d, 8);
+        return bits & (quint64(1) << 63) ? ~bits : bits | (quint64(1) << 63);
+    }
+    char chunk[8] = {};
+    std::memcpy(chunk, key, std::min(length, 8));
+    quint64 x;
+    std::memcpy(&x, chunk, 8);
+    return qFromBigEndian(x);
+}
+
 int fieldIndex(const DbfLayout& layout, const QString& name) {
     for (int i = 0; i < layout.fields.size(); ++i)
         if (layout.fields[i].name.compare(name, Qt::CaseInsensitive) == 0)
@@ -71,8 +103,7 @@ void KeyExpression::keyOf(const char* record, char* out) const {
     }
     for (const Term& t : terms) {
         if (t.dtoc) {
-            const QByteArray text = form.format(dateOf(record + t.offset)).toLatin1();
-            std::memcpy(out, text.constData(), t.length);
+            form.formatStored(record + t.offset, out);
         } else {
             std::memcpy(out, record + t.offset, t.length);
         }
@@ -89,7 +120,7 @@ bool IndexOrder::less(std::uint32_t a, std::uint32_t b) const {
         const double da = qFromLittleEndian<double>(ka), db = qFromLittleEndian<double>(kb);
         if (da != db)
             return da < db;
-    } else if (const int c = std::memcmp(ka, kb, expression.length())) {
+    } else if (const int c = compareBytes(ka, kb, expression.length())) {
         return c < 0;
     }
     return a < b;
@@ -100,10 +131,30 @@ void IndexOrder::build(const char* base, std::uint32_t count, int recordLength) 
     keys.assign(size_t(count) * len, ' ');
     for (std::uint32_t i = 0; i < count; ++i)
         expression.keyOf(base + size_t(i) * recordLength, keys.data() + size_t(i) * len);
+    // Sorted on the keys' first eight bytes held beside the record numbers, so that most
+    // comparisons never reach the keys themselves.
+    struct Item {
+        quint64 prefix;
+        std::uint32_t recNo;
+    };
+    std::vector<Item> items(count);
+    for (std::uint32_t i = 0; i < count; ++i)
+        items[i] = {prefixOf(keys.data() + size_t(i) * len, len, expression.numeric()), i + 1};
+    const bool whole = expression.numeric() || len <= 8;
+    std::sort(items.begin(), items.end(), [this, whole, len](const Item& a, const Item& b) {
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix;
+        if (!whole) {
+            const int c = compareBytes(keys.data() + size_t(a.recNo - 1) * len + 8,
+                                       keys.data() + size_t(b.recNo - 1) * len + 8, len - 8);
+            if (c)
+                return c < 0;
+        }
+        return a.recNo < b.recNo;
+    });
     order.resize(count);
     for (std::uint32_t i = 0; i < count; ++i)
-        order[i] = i + 1;
-    std::sort(order.begin(), order.end(), [this](std::uint32_t a, std::uint32_t b) { return less(a, b); });
+        order[i] = items[i].recNo;
 }
 
 void IndexOrder::update(std::uint32_t recNo, const char* record) {

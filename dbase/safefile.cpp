@@ -128,16 +128,18 @@ void SafeFile::sync() {
         fail(QStringLiteral("write"), name);
 }
 
-void SafeFile::writeFile(const QString& path, QByteArrayView bytes) {
+void SafeFile::writeFile(const QString& path, QByteArrayView bytes, bool sync) {
     const QByteArray p = QFile::encodeName(path);
     const int f = ::open(p.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (f < 0)
         fail(QStringLiteral("create"), path);
     try {
         writeAt(f, 0, bytes, path);
-        checkFault("sync", path);
-        if (::fsync(f) != 0)
-            fail(QStringLiteral("write"), path);
+        if (sync) {
+            checkFault("sync", path);
+            if (::fsync(f) != 0)
+                fail(QStringLiteral("write"), path);
+        }
     } catch (...) {
         ::close(f);
         throw;

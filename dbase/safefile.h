@@ -28,8 +28,8 @@ public:
     void truncate(qint64 length);
     void sync();
 
-    // Writes a whole new file and syncs it (used for the temporary files of a rewrite).
-    static void writeFile(const QString& path, QByteArrayView bytes);
+    // Writes a whole new file and syncs it unless told not to (files rebuilt at every opening).
+    static void writeFile(const QString& path, QByteArrayView bytes, bool sync = true);
     static void rename(const QString& from, const QString& to);
     static void syncFolderOf(const QString& path);
 

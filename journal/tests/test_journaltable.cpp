@@ -1,5 +1,6 @@
 #include "dateform.h"
 #include "dbferror.h"
+#include "journalstore.h"
 #include "journaltable.h"
 
 #include <QDir>
@@ -143,6 +144,35 @@ private slots:
         j.inicializa();
         QCOMPARE(j.table().RecCount(), 1);
         QCOMPARE(j.table().RecNo(), 1);
+    }
+
+    // What --save does: each answer stored as Save stores it; a locked or damaged journal refuses.
+    void theStoreWithoutAWindow() {
+        {
+            JournalStore store(folder());
+            for (int i = 1; i <= 3; ++i)
+                store.store({QStringLiteral("Q"), i, 0}, QDate(2026, 12, i));
+        }
+        {
+            JournalRunState state;
+            JournalTable j(folder(), state);
+            j.inicializa();
+            QCOMPARE(j.table().RecCount(), 3);
+            QCOMPARE(j.table().GetCField(QStringLiteral("h1")), QStringLiteral("03"));
+            QVERIFY_THROWS_EXCEPTION(DbfError, JournalStore{folder()}); // locked by the open window
+        }
+        QFile dbf(folder() + QStringLiteral("oracle.dbf"));
+        QVERIFY(dbf.open(QIODevice::ReadWrite));
+        dbf.resize(dbf.size() - 40); // the last record cut short
+        dbf.close();
+        const QByteArray before = file(QStringLiteral("oracle.dbf"));
+        try {
+            JournalStore store(folder());
+            QFAIL("a damaged journal was written to");
+        } catch (const DbfError& e) {
+            QVERIFY2(e.message().contains(QLatin1String("oracle.dbf")), qPrintable(e.message()));
+        }
+        QCOMPARE(file(QStringLiteral("oracle.dbf")), before);
     }
 
     void emptyTableMenuCommandsDoNothing() {
