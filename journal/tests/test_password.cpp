@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 
@@ -78,6 +79,8 @@ private slots:
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Password Dialog"));
         QVERIFY(dialog.findChild<QLabel*>()->text() == QStringLiteral("Enter password:"));
         QCOMPARE(dialog.Password->echoMode(), QLineEdit::Password);
+        QCOMPARE(dialog.Password->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, dialog.Password),
+                 int('*'));
         QVERIFY(dialog.Password->text().isEmpty());
 
         QTimer::singleShot(0, [] {
