@@ -1,10 +1,10 @@
 // The commands of the bottom bar, the title strip and the window buttons.
 #include "mainwindow.h"
 
+#include "hexagram.h"
 #include "htmlview.h"
+#include "printing.h"
 
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QScrollArea>
 #include <QTimer>
 
@@ -25,12 +25,15 @@ void TForm1::muestraOrac() {
     update();
 }
 
+QString TForm1::pageTitle() const {
+    const QString misc = titulo(currentMisc);
+    if (!misc.isEmpty())
+        return misc;
+    return currentPage >= 0 && currentPage < titulos().size() ? titulos()[currentPage].trimmed() : QString();
+}
+
 void TForm1::printbClick() {
-    QPrinter printer(QPrinter::ScreenResolution);
-    QPrintDialog dialog(&printer, this);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-    if (dialog.exec() == QDialog::Accepted)
-        visor->PrintRange(printer, 1, 9999);
+    printWithDialog(this, pageTitle(), *visor);
 }
 
 void TForm1::helpbClick() {

@@ -71,6 +71,7 @@ public:
     void indbClick();
     void muestraOrac();
     void printbClick();
+    QString pageTitle() const; // of the page on show: names the PDF file that printing proposes
     void helpbClick();
     void fondobClick();
     void minClick();

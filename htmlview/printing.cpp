@@ -1,10 +1,18 @@
 #include "printing.h"
 
+#include "htmlview.h"
+
 #include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTextDocument>
 
 bool printDocument(QTextDocument& document, QPrinter& printer, const QMarginsF& marginsInches, int first, int last) {
@@ -37,4 +45,68 @@ bool printDocument(QTextDocument& document, QPrinter& printer, const QMarginsF& 
         painter.restore();
     }
     return painter.end();
+}
+
+QString proposedPdfName(const QString& title) {
+    // Characters that file systems or shells here refuse or mangle become one dash.
+    static const QRegularExpression unfit(QStringLiteral("[\\x00-\\x1f/\\\\:*?\"<>|]+"));
+    QString name = QString(title).replace(unfit, QStringLiteral("-"));
+    name = name.simplified();
+    while (name.startsWith(QLatin1Char('.')) || name.startsWith(QLatin1Char('-')))
+        name = name.mid(1).trimmed();
+    if (name.isEmpty())
+        name = QStringLiteral("print");
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(name + QStringLiteral(".pdf"));
+}
+
+namespace {
+
+// True when the file holds a whole PDF: its header, and the end-of-file marker that is written last. Qt reports no
+// write error of its own (a full disk leaves a short file).
+bool completePdf(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly) || !file.read(5).startsWith("%PDF-"))
+        return false;
+    if (file.isSequential())
+        return true;
+    const qint64 tail = std::min<qint64>(file.size(), 32);
+    return file.seek(file.size() - tail) && file.read(tail).contains("%%EOF");
+}
+
+} // namespace
+
+void printOrRaise(QPrinter& printer, const std::function<bool(QPrinter&)>& print) {
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
+    const QString file = printer.outputFileName();
+    if (!print(printer)) {
+        if (toFile)
+            throw PrintError(QStringLiteral("Printing failed: the file \"%1\" can't be written.")
+                                 .arg(QDir::toNativeSeparators(file)));
+        throw PrintError(
+            QStringLiteral("Printing failed: the printer \"%1\" can't be started.").arg(printer.printerName()));
+    }
+    if (toFile && !completePdf(file))
+        throw PrintError(QStringLiteral("Printing failed: the file \"%1\" could not be written completely.")
+                             .arg(QDir::toNativeSeparators(file)));
+}
+
+bool printWithDialog(QWidget* parent, const QString& title, const std::function<bool(QPrinter&)>& print) {
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setDocName(title);
+    // Proposes the PDF file; the printers come first when there are any.
+    printer.setOutputFileName(proposedPdfName(title));
+    printer.setOutputFormat(QPrinter::NativeFormat);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    printOrRaise(printer, print);
+    return true;
+}
+
+bool printWithDialog(QWidget* parent, const QString& title, HtmlView& view) {
+    return printWithDialog(parent, title, [&view](QPrinter& printer) { return view.PrintRange(printer, 1, 9999); });
 }

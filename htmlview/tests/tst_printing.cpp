@@ -1,4 +1,6 @@
 // Printing to PDF: every page, at screen resolution, within the view's margins, with the tiled page background.
+#include "printdialogdriver.h"
+#include "printing.h"
 #include "viewpresets.h"
 #include "viewtesting.h"
 
@@ -129,6 +131,74 @@ private slots:
         const int inch = 24;
         QVERIFY(tiled(QRect(inch + 4, inch * 9, inch * 5, inch)) > 0.5);
         QVERIFY(tiled(QRect(2, 2, inch - 6, inch - 6)) < 0.01);
+    }
+
+    // Without a printer the dialog still prints: to a PDF file named after the title, in the documents folder.
+    void dialogPrintsToAProposedPdfFile() {
+        PrintedPage printed;
+        printed.view.LoadLines(fixture::hexagramPage(600));
+        const QString file = printed.folder.filePath("chosen.pdf");
+        testing::PrintDialogSeen seen;
+        testing::answerPrintDialog(file, &seen);
+        QVERIFY(printWithDialog(nullptr, QStringLiteral("1. Ch'ien / The Creative"), printed.view));
+        QVERIFY(seen.answered);
+        QVERIFY2(seen.destinations.contains("Print to File (PDF)"), qPrintable(seen.destinations.join(", ")));
+        QCOMPARE(seen.proposedFile, proposedPdfName(QStringLiteral("1. Ch'ien / The Creative")));
+        QVERIFY(text(file).simplified().contains("Opening text, paragraph 1:"));
+
+        // Cancel prints nothing.
+        const QString cancelled = printed.folder.filePath("cancelled.pdf");
+        testing::answerPrintDialog(cancelled, &seen, true);
+        QVERIFY(!printWithDialog(nullptr, QStringLiteral("Title"), printed.view));
+        QVERIFY(!QFile::exists(cancelled));
+    }
+
+    void proposedPdfNames_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("hexagram") << " 1. Ch'ien / The Creative"
+                                  << "1. Ch'ien - The Creative.pdf";
+        QTest::newRow("page") << "Trigrams's Table"
+                              << "Trigrams's Table.pdf";
+        QTest::newRow("no title") << ""
+                                  << "print.pdf";
+        QTest::newRow("climbing out") << "../../etc/passwd"
+                                      << "etc-passwd.pdf";
+        QTest::newRow("odd characters") << "a:b*c?\"d\"<e>|\tf"
+                                        << "a-b-c-d-e-f.pdf";
+    }
+    void proposedPdfNames() {
+        QFETCH(QString, title);
+        QFETCH(QString, file);
+        const QFileInfo proposed(proposedPdfName(title));
+        QCOMPARE(proposed.fileName(), file);
+        QVERIFY(proposed.absoluteDir().exists());
+    }
+
+    // A file that can't be opened, or that can't take the whole PDF (a full disk), is an error for the user.
+    void failuresAreRaised() {
+        PrintedPage printed;
+        printed.view.LoadLines(fixture::hexagramPage(600));
+        auto raised = [&](auto&& print) {
+            try {
+                print();
+            } catch (const PrintError& e) {
+                return QString::fromUtf8(e.what());
+            }
+            return QString();
+        };
+        QPrinter printer;
+        printer.setOutputFileName(printed.folder.filePath("missing folder/page.pdf"));
+        const QString unopened =
+            raised([&] { printOrRaise(printer, [&](QPrinter& p) { return printed.view.PrintRange(p, 1, 9999); }); });
+        QVERIFY2(unopened.contains("missing folder/page.pdf\" can't be written"), qPrintable(unopened));
+
+        // The dialog itself lets the full disk pass, after asking to overwrite the existing file.
+        testing::PrintDialogSeen seen;
+        testing::answerPrintDialog("/dev/full", &seen);
+        const QString full = raised([&] { printWithDialog(nullptr, QStringLiteral("Title"), printed.view); });
+        QVERIFY(seen.answered);
+        QVERIFY2(full.contains("\"/dev/full\" could not be written completely"), qPrintable(full));
     }
 };
 
