@@ -45,8 +45,10 @@ QVariant DbfTableModel::data(const QModelIndex& index, int role) const {
     const int recNo = recNoAt(index.row());
     const int field = fieldIndexes.value(index.column(), -1);
     // The current record shows its buffer, so that values set but not yet replaced are seen.
-    if (recNo == dbf->RecNo() && field >= 0)
-        return dbf->GetField(cols[index.column()].field).trimmed();
+    if (recNo == dbf->RecNo() && field >= 0) {
+        const QString& name = cols[index.column()].field;
+        return (dbf->fields()[field].type == 'D' ? dbf->GetDField(name) : dbf->GetField(name)).trimmed();
+    }
     return dbf->fieldText(recNo, field).trimmed();
 }
 
