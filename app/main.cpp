@@ -1,8 +1,9 @@
-// The program entry: the page command without a window, or the reader behind its splash.
+// The program entry: the page and report commands without a window, or the reader behind its splash.
 #include "application.h"
 #include "mainwindow.h"
 #include "pagecommand.h"
 #include "programstrings.h"
+#include "reportcommand.h"
 #include "splash.h"
 #include "startup.h"
 
@@ -11,12 +12,15 @@
 #include <QTimer>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 namespace {
 
-bool wantsPageCommand(int argc, char** argv) {
+// True when the arguments hold the option, as "--name" or "--name=value".
+bool wantsCommand(int argc, char** argv, const char* option) {
+    const size_t length = std::strlen(option);
     for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--page") == 0 || std::strncmp(argv[i], "--page=", 7) == 0)
+        if (std::strcmp(argv[i], option) == 0 || (std::strncmp(argv[i], option, length) == 0 && argv[i][length] == '='))
             return true;
     return false;
 }
@@ -24,11 +28,14 @@ bool wantsPageCommand(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (wantsPageCommand(argc, argv)) {
+    for (const auto& [option, command] :
+         {std::pair{"--page", &runPageCommand}, std::pair{"--report", &runReportCommand}}) {
+        if (!wantsCommand(argc, argv, option))
+            continue;
         QCoreApplication app(argc, argv);
         if (!enterProgramFolder(QCoreApplication::applicationDirPath()))
             return 1;
-        return runPageCommand(app.arguments());
+        return command(app.arguments());
     }
 
     QorinApplication app(argc, argv);
@@ -43,6 +50,11 @@ int main(int argc, char** argv) {
     parser.addOption(quitAfterStart);
     parser.addOption(
         {QStringLiteral("page"), QStringLiteral("Print hexagram N's page and open no window."), QStringLiteral("N")});
+    parser.addOption({QStringLiteral("report"),
+                      QStringLiteral("Print the analysis report (trigrams or hexagrams) over the journal."),
+                      QStringLiteral("KIND")});
+    parser.addOption(
+        {QStringLiteral("sort"), QStringLiteral("With --report hexagrams: \"frequency\"."), QStringLiteral("ORDER")});
     parser.process(app);
 
     if (!enterProgramFolder(QCoreApplication::applicationDirPath())) {

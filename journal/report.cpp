@@ -1,5 +1,6 @@
 #include "report.h"
 
+#include "dbftable.h"
 #include "hexagram.h"
 #include "member.h"
 
@@ -173,4 +174,14 @@ QStringList reportPage(ReportKind kind, const Archive& archive, const QString& a
         throw std::runtime_error(QStringLiteral("The archive holds no page %1.").arg(member).toStdString());
     page += kind == ReportKind::Trigrams ? trigramReportRows(records) : hexagramReportRows(records, byFrequency);
     return page;
+}
+
+QList<AnswerNumbers> readAnswerNumbers(DbfTable& table) {
+    QList<AnswerNumbers> records;
+    records.reserve(table.RecCount());
+    const QString h1 = QStringLiteral("H1");
+    const QString h2 = QStringLiteral("H2");
+    for (table.GoTop(); !table.dEOF(); table.Skip(1))
+        records.append({table.GetField(h1), table.GetField(h2)});
+    return records;
 }

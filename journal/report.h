@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 class Archive;
+class DbfTable;
 
 // The two hexagram fields of one journal record, as stored ("05", "64", blank).
 struct AnswerNumbers {
@@ -58,3 +59,7 @@ enum class ReportKind { Trigrams, Hexagrams };
 // Raises NotAnIntegerError for a field that is no number, and std::runtime_error when the archive lacks the template.
 QStringList reportPage(ReportKind kind, const Archive& archive, const QString& archivePath,
                        const QList<AnswerNumbers>& records, bool byFrequency);
+
+// The "H1" and "H2" fields of every record of the table, walked with GoTop, Skip and dEOF in its
+// active order; the table is left at EOF.
+QList<AnswerNumbers> readAnswerNumbers(DbfTable& table);

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "archive.h"
+#include "dbfformat.h"
 #include "htmlview.h"
 #include "journalhost.h"
+#include "journaltable.h"
 #include "programdir.h"
 #include "skins.h"
 
@@ -10,6 +12,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <random>
 
 // A program folder with a copy of the built archive and its skins written out, made the current folder.
 struct ProgramFolder {
@@ -47,3 +50,30 @@ struct FakeHost : JournalHost {
     QStringList& textBuffer() override { return memo2; }
     const HtmlView& pageView() const override { return view; }
 };
+
+// Writes a journal of count records straight into the table file, as the engine would store them:
+// hexagram numbers drawn from 1..64, a blank second hexagram for one record in three.
+inline void writeLargeJournal(const QString& path, int count, unsigned seed = 1) {
+    std::mt19937 rng(seed);
+    std::uniform_int_distribution<int> hexagram(1, 64), third(0, 2), day(0, 3650);
+    QByteArray file = dbfHeader(journalFields(), count, 2026, 12, 10);
+    file.reserve(file.size() + qsizetype(count) * 153 + 1);
+    const QDate start(2016, 1, 1);
+    for (int i = 0; i < count; ++i) {
+        QByteArray record(" ");
+        record += QByteArray(10, ' ');
+        record += start.addDays(day(rng)).toString(QStringLiteral("yyyyMMdd")).toLatin1();
+        record += QByteArray::number(hexagram(rng)).rightJustified(2, '0');
+        record += third(rng) == 0 ? QByteArray("  ") : QByteArray::number(hexagram(rng)).rightJustified(2, '0');
+        record += QByteArray("Someone").leftJustified(20, ' ');
+        record += QByteArray("Work").leftJustified(20, ' ');
+        record += QByteArray("What does the coming season hold for question ")
+                      .append(QByteArray::number(i))
+                      .leftJustified(90, ' ');
+        file += record;
+    }
+    file += '\x1A';
+    QFile out(path);
+    if (out.open(QIODevice::WriteOnly))
+        out.write(file);
+}
