@@ -4,6 +4,7 @@
 #include "analysis.h"
 #include "journalwindow.h"
 #include "report.h"
+#include "resources.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

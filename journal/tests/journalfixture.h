@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 #include <random>
 
 // A program folder with a copy of the built archive and its skins written out, made the current folder.

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QScrollBar>
 #include <QStandardPaths>
+#include <QTest>
 #include <QToolButton>
 
 namespace {

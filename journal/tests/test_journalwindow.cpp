@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTest>
 #include <QToolButton>
 
 namespace {
