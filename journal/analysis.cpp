@@ -3,6 +3,7 @@
 #include "htmlview.h"
 #include "journalhost.h"
 #include "member.h"
+#include "printing.h"
 #include "resources.h"
 #include "settings.h"
 #include "skins.h"
@@ -10,7 +11,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QToolButton>
 
@@ -132,9 +132,5 @@ bool Tfanalyze::printReport(QPrinter& printer) {
 }
 
 void Tfanalyze::printbClick() {
-    QPrinter printer(QPrinter::ScreenResolution);
-    QPrintDialog dialog(&printer, this);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-    if (dialog.exec() == QDialog::Accepted)
-        printReport(printer);
+    printWithDialog(this, windowTitle(), *viewer);
 }
