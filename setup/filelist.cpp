@@ -27,8 +27,9 @@ QString oracleLibraryName() {
 const std::array<ShortcutEntry, 2>& shortcutEntries() {
     static const std::array<ShortcutEntry, 2> entries{
         ShortcutEntry{mainProgramName(), QStringLiteral("Velkora I Ching"),
-                      QStringLiteral("Read the Book of Changes and consult its oracle")},
+                      QStringLiteral("Read the Book of Changes and consult its oracle"),
+                      QStringLiteral("accessories-dictionary")},
         ShortcutEntry{uninstallerName(), QStringLiteral("Uninstall Velkora I Ching"),
-                      QStringLiteral("Remove Velkora I Ching from this computer")}};
+                      QStringLiteral("Remove Velkora I Ching from this computer"), QStringLiteral("edit-delete")}};
     return entries;
 }

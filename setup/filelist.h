@@ -14,11 +14,13 @@ QString mainProgramName();
 QString uninstallerName();
 QString oracleLibraryName();
 
-// One menu entry: the file it starts (one of fileList()), its name and a line describing it.
+// One menu entry: the file it starts (one of fileList()), its name, a line describing it and the name of its
+// icon in the desktop's icon theme.
 struct ShortcutEntry {
     QString target;
     QString name;
     QString comment;
+    QString icon;
 };
 const std::array<ShortcutEntry, 2>& shortcutEntries();
 

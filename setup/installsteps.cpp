@@ -9,6 +9,9 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QSaveFile>
+#ifdef Q_OS_WIN
+#include <QSettings>
+#endif
 #include <cmath>
 #include <filesystem>
 #include <stdexcept>
@@ -42,8 +45,26 @@ qint64 driveFreeBytes(const QString& folder) {
     return static_cast<qint64>(space.available);
 }
 
+#ifdef Q_OS_WIN
+// A string value under HKEY_LOCAL_MACHINE; empty when the key or the value is missing.
+QString readMachineString(const QString& key, const QString& value) {
+    return QSettings(QStringLiteral("HKEY_LOCAL_MACHINE\\") + key, QSettings::NativeFormat).value(value).toString();
+}
+#endif
+
 QString defaultFolder() {
+#ifdef Q_OS_WIN
+    QString folder = readMachineString(QStringLiteral("Software\\Microsoft\\Windows\\CurrentVersion"),
+                                       QStringLiteral("ProgramFilesDir"));
+    if (folder.isEmpty())
+        folder = readMachineString(QStringLiteral("Software\\Microsoft\\Windows NT\\CurrentVersion"),
+                                   QStringLiteral("ProgramFilesDir"));
+    if (folder.isEmpty())
+        folder = QStringLiteral("C:");
+    return QDir::fromNativeSeparators(folder) + QLatin1Char('/') + installFolderName;
+#else
     return QDir::homePath() + QLatin1Char('/') + installFolderName;
+#endif
 }
 
 QString browsedFolder(const QString& picked) {

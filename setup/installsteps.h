@@ -15,7 +15,7 @@ bool startProgram(const QString& program, const QStringList& arguments, const QS
 using FreeBytesQuery = std::function<qint64(const QString& folder)>;
 qint64 driveFreeBytes(const QString& folder);
 
-// The folder offered at start: the home folder + "Velkorin".
+// The folder offered at start: the home folder + "Velkorin" (on Windows, the program-files folder + "Velkorin").
 QString defaultFolder();
 // The installation folder for a folder picked in the browser: the folder itself when it already holds the oracle
 // library (an earlier installation), otherwise the folder + "Velkorin".

@@ -56,13 +56,14 @@ QString desktopEntry(const QString& target, const ShortcutEntry& entry) {
                           "Version=1.0\n"
                           "Name=%1\n"
                           "Comment=%2\n"
-                          "Exec=%3\n"
-                          "TryExec=%4\n"
-                          "Path=%5\n"
+                          "Icon=%3\n"
+                          "Exec=%4\n"
+                          "TryExec=%5\n"
+                          "Path=%6\n"
                           "Terminal=false\n"
                           "Categories=Education;\n")
-        .arg(escapedValue(entry.name), escapedValue(entry.comment), escapedValue(quotedProgram(target)),
-             escapedValue(target), escapedValue(folder));
+        .arg(escapedValue(entry.name), escapedValue(entry.comment), escapedValue(entry.icon),
+             escapedValue(quotedProgram(target)), escapedValue(target), escapedValue(folder));
 }
 
 QString shortcutPath(const QString& folder, const ShortcutEntry& entry) {

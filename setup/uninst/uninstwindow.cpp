@@ -38,6 +38,8 @@ QString reportText(const UninstallReport& report) {
                    section(QStringLiteral("Could not be removed:"), report.failed);
     if (report.removed.isEmpty() && report.failed.isEmpty())
         text.prepend(QStringLiteral("There was nothing left to remove.\n\n"));
+    else if (report.failed.isEmpty())
+        text.prepend(QStringLiteral("Velkora I Ching was removed from this computer.\n\n"));
     return text.trimmed();
 }
 
