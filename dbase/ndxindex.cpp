@@ -131,22 +131,27 @@ void IndexOrder::build(const char* base, std::uint32_t count, int recordLength) 
     keys.assign(size_t(count) * len, ' ');
     for (std::uint32_t i = 0; i < count; ++i)
         expression.keyOf(base + size_t(i) * recordLength, keys.data() + size_t(i) * len);
-    // Sorted on the keys' first eight bytes held beside the record numbers, so that most
+    // Sorted on the keys' first sixteen bytes held beside the record numbers, so that most
     // comparisons never reach the keys themselves.
     struct Item {
-        quint64 prefix;
+        quint64 prefix, second;
         std::uint32_t recNo;
     };
+    const bool numeric = expression.numeric();
     std::vector<Item> items(count);
-    for (std::uint32_t i = 0; i < count; ++i)
-        items[i] = {prefixOf(keys.data() + size_t(i) * len, len, expression.numeric()), i + 1};
-    const bool whole = expression.numeric() || len <= 8;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const char* key = keys.data() + size_t(i) * len;
+        items[i] = {prefixOf(key, len, numeric), numeric || len <= 8 ? 0 : prefixOf(key + 8, len - 8, false), i + 1};
+    }
+    const bool whole = numeric || len <= 16;
     std::sort(items.begin(), items.end(), [this, whole, len](const Item& a, const Item& b) {
         if (a.prefix != b.prefix)
             return a.prefix < b.prefix;
+        if (a.second != b.second)
+            return a.second < b.second;
         if (!whole) {
-            const int c = compareBytes(keys.data() + size_t(a.recNo - 1) * len + 8,
-                                       keys.data() + size_t(b.recNo - 1) * len + 8, len - 8);
+            const int c = compareBytes(keys.data() + size_t(a.recNo - 1) * len + 16,
+                                       keys.data() + size_t(b.recNo - 1) * len + 16, len - 16);
             if (c)
                 return c < 0;
         }
