@@ -58,6 +58,9 @@ void TForm1::FormKeyUp(int key) {
     case Qt::Key_G:
         gotoHex();
         break;
+    case Qt::Key_F:
+        findbClick();
+        break;
     case Qt::Key_F1:
         helpbClick();
         break;

@@ -4,6 +4,7 @@
 #include "pagecommand.h"
 #include "programstrings.h"
 #include "reportcommand.h"
+#include "searchcommand.h"
 #include "splash.h"
 #include "startup.h"
 
@@ -29,7 +30,8 @@ bool wantsCommand(int argc, char** argv, const char* option) {
 
 int main(int argc, char** argv) {
     for (const auto& [option, command] :
-         {std::pair{"--page", &runPageCommand}, std::pair{"--report", &runReportCommand}}) {
+         {std::pair{"--page", &runPageCommand}, std::pair{"--report", &runReportCommand},
+          std::pair{"--search", &runSearchCommand}}) {
         if (!wantsCommand(argc, argv, option))
             continue;
         QCoreApplication app(argc, argv);
@@ -55,6 +57,12 @@ int main(int argc, char** argv) {
                       QStringLiteral("KIND")});
     parser.addOption(
         {QStringLiteral("sort"), QStringLiteral("With --report hexagrams: \"frequency\"."), QStringLiteral("ORDER")});
+    parser.addOption({QStringLiteral("search"),
+                      QStringLiteral("Print the hexagram pages that hold TEXT (with --match-case, --from N)."),
+                      QStringLiteral("TEXT")});
+    parser.addOption({QStringLiteral("match-case"), QStringLiteral("With --search: compare letters' case too.")});
+    parser.addOption({QStringLiteral("from"), QStringLiteral("With --search: the first hexagram page searched."),
+                      QStringLiteral("N")});
     parser.process(app);
 
     if (!enterProgramFolder(QCoreApplication::applicationDirPath())) {

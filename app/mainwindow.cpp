@@ -285,6 +285,7 @@ void TForm1::buildComponents() {
         Tmostrar->stop();
     });
     connect(oractimer, &QTimer::timeout, oractimer, &QTimer::stop);
+    wireShellDialogs();
 }
 
 void TForm1::cargabotones() {
@@ -348,6 +349,8 @@ void TForm1::FormShow() {
     const bool first = firstShow;
     if (firstShow && screenWidth() == 640)
         T640->start();
+    if (firstShow && !settings().tips)
+        ttips->start();
     firstShow = false;
     FormResize();
     if (first)
@@ -406,7 +409,9 @@ void TForm1::FormClose() {
 }
 
 void TForm1::AppActivate() {
-    // The search and stalk windows come back to view with the application; they arrive later.
+    // The search and stalk windows come back to view with the application.
+    if (searchWindow)
+        searchWindow->raise();
 }
 
 void TForm1::contextMenuEvent(QContextMenuEvent* event) {

@@ -5,6 +5,7 @@
 #include "oracleanswer.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QStringList>
 #include <QUrl>
 #include <QWidget>
@@ -18,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QAction;
+class QDialog;
 class QPushButton;
 class QScrollArea;
 class QTimer;
@@ -32,6 +34,7 @@ struct StartOptions {
     int screenWidth = 0;                      // 0: the width of the window's screen
     SettingsStore* store = nullptr;           // nullptr: the program's own settings store
     std::function<void(const QUrl&)> openUrl; // empty: the desktop's handler
+    std::function<int(QDialog&)> runDialog;   // shows a modal dialog; empty: QDialog::exec
 };
 
 // The reader: a frameless window with the title strip, the left pane (index or oracle pane),
@@ -79,6 +82,12 @@ public:
     void bcancelClick();
     void ajustalineas();
 
+    // The search, the Control Panel and the tips of the day.
+    void findbClick();
+    void Searchtext1Click();
+    void fontbClick();
+    void ttipsTimer();
+
     // State, readable by the other windows and by tests.
     int currentPage = 0;
     QString currentMisc;
@@ -125,6 +134,12 @@ public:
     QTimer* Tmostrar = nullptr;
     QTimer* oractimer = nullptr;
     QTimer* inicial = nullptr;
+    QTimer* ttips = nullptr;
+
+    // The journal window while it is open (it sets this); the Control Panel closes it on OK.
+    QPointer<QWidget> journalWindow;
+    // The search window while it is open.
+    QPointer<QWidget> searchWindow;
 
     int screenWidth() const;
     bool indexShown() const;
@@ -157,6 +172,9 @@ private:
     void AppActivate();
     void showPage(const QStringList& lines);
     bool answerReadsPrimary(int page) const;
+    void wireShellDialogs();
+    int runModal(QDialog& dialog);
+    void openFoundPage(int page);
 
     StartOptions options;
     std::unique_ptr<SettingsStore> ownStore;

@@ -7,6 +7,7 @@
 #include "settingsstore.h"
 #include "startup.h"
 
+#include <QDialog>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,18 +21,29 @@ struct WindowFixture {
     std::unique_ptr<TForm1> form;
     QStringList fatal;
     QList<QUrl> opened;
+    // Modal dialogs are not shown: each is handed to runDialog (when set) and its class recorded.
+    QStringList dialogs;
+    std::function<int(QDialog&)> runDialog;
 
-    // archive: the archive file copied into the program folder; empty for none.
-    explicit WindowFixture(int screenWidth = 1024, const QString& archive = QStringLiteral(QORIN_ARCHIVE)) {
+    // archive: the archive file copied into the program folder; empty for none. stored: values
+    // written into the settings store before the window starts.
+    explicit WindowFixture(int screenWidth = 1024, const QString& archive = QStringLiteral(QORIN_ARCHIVE),
+                           const std::function<void(RegFileStore&)>& stored = {}) {
         if (!archive.isEmpty())
             QFile::copy(archive, folder.filePath(QStringLiteral("DATA1.HHZ")));
         enterProgramFolder(folder.path());
         setFatalHandler([this](const QString& message) { fatal << message; });
         store = std::make_unique<RegFileStore>(folder.filePath(QStringLiteral("Qorin.reg")));
+        if (stored)
+            stored(*store);
         StartOptions options;
         options.screenWidth = screenWidth;
         options.store = store.get();
         options.openUrl = [this](const QUrl& url) { opened << url; };
+        options.runDialog = [this](QDialog& dialog) {
+            dialogs << QString::fromLatin1(dialog.metaObject()->className());
+            return runDialog ? runDialog(dialog) : int(QDialog::Rejected);
+        };
         form = std::make_unique<TForm1>(options);
         if (form->created()) {
             form->resize(1000, 700);

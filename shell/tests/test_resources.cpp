@@ -63,7 +63,7 @@ private slots:
             count += !text.isEmpty();
             QVERIFY(text.isEmpty() || (id >= 1 && id <= 300));
         }
-        QCOMPARE(count, 60);
+        QCOMPARE(count, 64);
     }
 
     void archiveBitmaps_data() {
