@@ -10,6 +10,7 @@
 #include "passwordgate.h"
 #include "programdir.h"
 #include "resources.h"
+#include "searchdialog.h"
 #include "settings.h"
 #include "skins.h"
 
@@ -295,7 +296,8 @@ void Tfanswer::bfindClick() {
     writeMemoBack();
     if (!dbf().dEOF())
         dbf().Replace();
-    // The search window arrives with the shell's dialogs; until then Find scans for the last text.
+    searchJournal(
+        this, [this](const QString& text, bool first, QWidget* searchWindow) { buscar(text, first, searchWindow); });
 }
 
 bool Tfanswer::buscar(const QString& text, bool fromTop, QWidget* searchWindow) {

@@ -166,7 +166,7 @@ void TFbuscar::findbtnClick() {
     nextbtn->setDefault(true);
     if (searchMode == Mode::Journal) {
         if (target.buscar)
-            target.buscar(tfind->text(), true);
+            target.buscar(tfind->text(), true, this);
         nextbtn->setEnabled(true);
         return;
     }
@@ -235,7 +235,7 @@ void TFbuscar::nextbtnClick() {
     switch (searchMode) {
     case Mode::Journal:
         if (target.buscar)
-            target.buscar(tfind->text(), false);
+            target.buscar(tfind->text(), false, this);
         break;
     case Mode::Page:
         if (!target.findText || !target.findText(tfind->text(), CCase->isChecked()))
@@ -261,7 +261,8 @@ void TFbuscar::nohallado() {
     nextbtn->setEnabled(false);
 }
 
-void searchJournal(QWidget* parent, std::function<void(const QString& text, bool first)> buscar) {
+void searchJournal(QWidget* parent,
+                   std::function<void(const QString& text, bool first, QWidget* searchWindow)> buscar) {
     TFbuscar dialog(parent);
     dialog.setupJournal();
     dialog.target.buscar = std::move(buscar);

@@ -30,8 +30,9 @@ struct SearchTarget {
     std::function<void(int page)> openPage;
     // The raw page texts that the book search reads; empty: the program's archive.
     PageReader readPage;
-    // The journal window's search over its questions: first is true for Find, false for Next.
-    std::function<void(const QString& text, bool first)> buscar;
+    // The journal window's search over its questions: first is true for Find, false for Next;
+    // searchWindow is the dialog, for the search's progress and its messages.
+    std::function<void(const QString& text, bool first, QWidget* searchWindow)> buscar;
 };
 
 // The search dialog: across the book's hexagram pages, in the page on show, or over the
@@ -88,4 +89,4 @@ private:
 
 // The journal window's Find: opens the search over the questions with the last journal search
 // text, lets buscar run the searches, and remembers the text for the next opening.
-void searchJournal(QWidget* parent, std::function<void(const QString& text, bool first)> buscar);
+void searchJournal(QWidget* parent, std::function<void(const QString& text, bool first, QWidget* searchWindow)> buscar);

@@ -317,7 +317,10 @@ private slots:
             dialog->nextbtnClick();
             dialog->close();
         });
-        searchJournal(nullptr, [&](const QString& text, bool first) { calls << qMakePair(text, first); });
+        searchJournal(nullptr, [&](const QString& text, bool first, QWidget* searchWindow) {
+            QVERIFY(qobject_cast<TFbuscar*>(searchWindow));
+            calls << qMakePair(text, first);
+        });
         QCOMPARE(calls, (QList<QPair<QString, bool>>{{"<journey>", true}, {"<journey>", false}}));
         QCOMPARE(searchMemory().lastJournalText, "<journey>");
         QVERIFY(messages.isEmpty());
