@@ -97,15 +97,22 @@ QByteArray readMember(const QString& path, OpenArchive& archive, zip_uint64_t in
     zip_stat_init(&stat);
     if (zip_stat_index(archive.zip.get(), index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE))
         throw ArchiveError(QStringLiteral("The member %1 of %2 can't be read.").arg(member, path));
+    const ArchiveError damaged(QStringLiteral("The member %1 of %2 is damaged.").arg(member, path));
+    // The directory's sizes are not believed beyond reason: no member of ours comes near the bound.
+    if (stat.size > kMaxMemberSize)
+        throw damaged;
 
     QByteArray bytes(qsizetype(stat.size), Qt::Uninitialized);
     zip_file_t* file = zip_fopen_index(archive.zip.get(), index, 0);
     if (!file)
         throw ArchiveError(QStringLiteral("The member %1 of %2 can't be read.").arg(member, path));
     const zip_int64_t got = stat.size ? zip_fread(file, bytes.data(), stat.size) : 0;
+    // libzip checks the CRC only on a read that reaches the end, so one more read must find the end.
+    char beyond = 0;
+    const zip_int64_t more = zip_fread(file, &beyond, 1);
     const bool failed = zip_fclose(file) != 0;
-    if (got != zip_int64_t(stat.size) || failed)
-        throw ArchiveError(QStringLiteral("The member %1 of %2 is damaged.").arg(member, path));
+    if (got != zip_int64_t(stat.size) || more != 0 || failed)
+        throw damaged;
     return bytes;
 }
 

@@ -9,6 +9,9 @@
 // The key that the program's own data archive carries in its ZIP comment.
 inline constexpr std::uint32_t kArchiveKey = 1150519415u;
 
+// The largest member the reader accepts: a directory that declares more is damaged.
+inline constexpr std::uint64_t kMaxMemberSize = 64u << 20;
+
 // Raised when an archive file is missing, unreadable or damaged; the message names the file.
 class ArchiveError : public std::runtime_error {
 public:

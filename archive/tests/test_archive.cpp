@@ -1,10 +1,34 @@
 #include "archive.h"
 #include "archivewriter.h"
+#include "craftedarchive.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+// Lowers the address-space limit to what the process uses now plus `headroom` for one scope, so that an
+// allocation of gigabytes fails at once instead of being granted lazily.
+struct AddressSpaceCap {
+    rlimit saved{};
+    explicit AddressSpaceCap(rlim_t headroom) {
+        getrlimit(RLIMIT_AS, &saved);
+        QFile statm("/proc/self/statm");
+        rlim_t used = 0;
+        if (statm.open(QIODevice::ReadOnly))
+            used = statm.readAll().split(' ').value(0).toULongLong() * rlim_t(sysconf(_SC_PAGESIZE));
+        rlimit cap = saved;
+        cap.rlim_cur = std::min<rlim_t>(used + headroom, saved.rlim_max);
+        setrlimit(RLIMIT_AS, &cap);
+    }
+    ~AddressSpaceCap() { setrlimit(RLIMIT_AS, &saved); }
+};
+
+} // namespace
 
 class TestArchive : public QObject {
     Q_OBJECT
@@ -94,6 +118,38 @@ private slots:
         cut.close();
         QByteArray stream;
         QVERIFY(raised<ArchiveError>([&] { Archive().expandToStream(target, stream, "01.txt"); }).contains(target));
+    }
+
+    // A member whose bytes or sizes are not what the directory says is refused, before anything is allocated.
+    void damagedMembersRaiseNamingTheMember_data() {
+        QTest::addColumn<int>("damage");
+        QTest::newRow("a flipped byte") << int(crafted::Damage::FlippedByte);
+        QTest::newRow("declares 4 GiB") << int(crafted::Damage::Declares4GiB);
+        QTest::newRow("zip64, declares 2^62 bytes") << int(crafted::Damage::Zip64Declares2To62);
+    }
+    void damagedMembersRaiseNamingTheMember() {
+        QFETCH(int, damage);
+        const crafted::Member sound{"intro.htm", "<p>An introduction of some length, to be damaged.</p>"};
+        const QString file = dir.filePath(QStringLiteral("DAMAGED%1.HHZ").arg(damage));
+        QVERIFY(crafted::write(file,
+                               crafted::zip({{"01.txt", "first"}, crafted::damaged(sound, crafted::Damage(damage))})));
+        Archive archive;
+        QByteArray stream;
+        QString message;
+        {
+            AddressSpaceCap cap(512u << 20);
+            message = raised<ArchiveError>([&] { archive.expandToStream(file, stream, "INTRO.HTM"); });
+        }
+        QCOMPARE(message, QStringLiteral("The member INTRO.HTM of %1 is damaged.").arg(file));
+        QVERIFY(stream.isEmpty());
+        // The other members read as ever, and so does a sound archive written the same way.
+        archive.expandToStream(file, stream, "01.txt");
+        QCOMPARE(stream, QByteArray("first"));
+        const QString honest = dir.filePath("HONEST.HHZ");
+        QVERIFY(crafted::write(honest, crafted::zip({sound})));
+        stream.clear();
+        archive.expandToStream(honest, stream, "intro.htm");
+        QCOMPARE(stream, sound.data);
     }
 
     void wrongKeyRaisesItsOwnError() {
