@@ -11,6 +11,7 @@
 #include <QCommandLineParser>
 #include <QScreen>
 #include <QTimer>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <utility>
@@ -26,9 +27,7 @@ bool wantsCommand(int argc, char** argv, const char* option) {
     return false;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     for (const auto& [option, command] :
          {std::pair{"--page", &runPageCommand}, std::pair{"--report", &runReportCommand},
           std::pair{"--search", &runSearchCommand}}) {
@@ -88,4 +87,16 @@ int main(int argc, char** argv) {
         form->setGeometry(screen->availableGeometry());
     form->showMaximized();
     return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Whatever escapes the program's own handling ends it with its message and exit 1, never with a bare abort.
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "qorin: %s\n", e.what());
+        return 1;
+    }
 }

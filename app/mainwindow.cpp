@@ -68,7 +68,13 @@ QString versionOf(const QString& caption) {
 } // namespace
 
 TForm1::TForm1(const StartOptions& startOptions) : options(startOptions) {
-    createdOk = FormCreate();
+    // No event loop runs yet, so an error here (a damaged archive member) ends the program with its message.
+    try {
+        createdOk = FormCreate();
+    } catch (const std::exception& e) {
+        createdOk = false;
+        fatalError(QString::fromUtf8(e.what()));
+    }
 }
 
 TForm1::~TForm1() {

@@ -1,12 +1,13 @@
 #include "archivewriter.h"
-#include "splash.h"
+#include "craftedarchive.h"
 #include "programstrings.h"
+#include "splash.h"
 #include "windowfixture.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTimer>
 #include <QToolButton>
 
@@ -29,8 +30,29 @@ private slots:
                                       "Velkora I Ching 1.15 must be terminated."});
     }
 
-    void splashIsRoundAndCentred()
-    {
+    // The introduction is read while the window is created: a damaged one ends the program with its message.
+    void damagedIntroductionEndsWithItsMessage_data() {
+        QTest::addColumn<int>("damage");
+        QTest::newRow("a flipped byte") << int(crafted::Damage::FlippedByte);
+        QTest::newRow("declares 4 GiB") << int(crafted::Damage::Declares4GiB);
+        QTest::newRow("zip64, declares 2^62 bytes") << int(crafted::Damage::Zip64Declares2To62);
+    }
+    void damagedIntroductionEndsWithItsMessage() {
+        QFETCH(int, damage);
+        QList<crafted::Member> members = crafted::membersOf(QORIN_ARCHIVE);
+        for (crafted::Member& m : members)
+            if (m.name.compare("intro.htm", Qt::CaseInsensitive) == 0)
+                m = crafted::damaged(m, crafted::Damage(damage));
+        QTemporaryDir source;
+        const QString archive = source.filePath("DATA1.HHZ");
+        QVERIFY(crafted::write(archive, crafted::zip(members)));
+        WindowFixture f(1024, archive);
+        QVERIFY(!f.form->created());
+        QCOMPARE(f.fatal.size(), 1);
+        QVERIFY2(f.fatal[0].contains("intro.htm") && f.fatal[0].contains("damaged"), qPrintable(f.fatal[0]));
+    }
+
+    void splashIsRoundAndCentred() {
         Tfpresenta splash;
         QCOMPARE(splash.size(), QSize(104, 104));
         QVERIFY(splash.mask().contains(QPoint(52, 52)));
