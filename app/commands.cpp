@@ -7,6 +7,7 @@
 
 #include <QScrollArea>
 #include <QTimer>
+#include <stdexcept>
 
 void TForm1::indbClick() {
     T640->stop();
@@ -14,15 +15,6 @@ void TForm1::indbClick() {
     indice->setVisible(show);
     oraculo->setVisible(show);
     ajustalineas();
-}
-
-void TForm1::muestraOrac() {
-    // The oracle pane alone: shown when the index or nothing covered it, hidden otherwise.
-    const bool show = oraculo->isHidden() || !indice->isHidden();
-    indice->hide();
-    oraculo->setVisible(show);
-    ajustalineas();
-    update();
 }
 
 QString TForm1::pageTitle() const {
@@ -33,7 +25,7 @@ QString TForm1::pageTitle() const {
 }
 
 void TForm1::printbClick() {
-    printWithDialog(this, pageTitle(), *visor);
+    printWithDialog(this, pageTitle(), [this](QPrinter& printer) { return procAnswer(printer); });
 }
 
 void TForm1::helpbClick() {

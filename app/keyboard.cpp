@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
 #include <QTimer>
 #include <QToolButton>
 
@@ -48,9 +50,13 @@ void TForm1::FormKeyUp(int key) {
         indbClick();
         break;
     case Qt::Key_O:
-        // A second press within the second opens the journal once the pane has its Open button.
-        muestraOrac();
-        oractimer->start();
+        // A second press within a second, with the oracle pane shown, opens the journal.
+        if (indice->isHidden() && !oraculo->isHidden() && oraculo->openb->isEnabled() && oractimer->isActive()) {
+            openJournalClick();
+        } else {
+            muestraOrac();
+            oractimer->start();
+        }
         break;
     case Qt::Key_C:
         visor->CopySelection();

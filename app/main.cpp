@@ -1,5 +1,6 @@
-// The program entry: the page and report commands without a window, or the reader behind its splash.
+// The program entry: the page, report and consult commands without a window, or the reader behind its splash.
 #include "application.h"
+#include "consultcommand.h"
 #include "mainwindow.h"
 #include "pagecommand.h"
 #include "programstrings.h"
@@ -30,7 +31,8 @@ bool wantsCommand(int argc, char** argv, const char* option) {
 int run(int argc, char** argv) {
     for (const auto& [option, command] :
          {std::pair{"--page", &runPageCommand}, std::pair{"--report", &runReportCommand},
-          std::pair{"--search", &runSearchCommand}}) {
+          std::pair{"--search", &runSearchCommand},
+          std::pair{"--consult", +[](const QStringList& arguments) { return runConsultCommand(arguments); }}}) {
         if (!wantsCommand(argc, argv, option))
             continue;
         QCoreApplication app(argc, argv);
@@ -61,6 +63,13 @@ int run(int argc, char** argv) {
                       QStringLiteral("TEXT")});
     parser.addOption({QStringLiteral("match-case"), QStringLiteral("With --search: compare letters' case too.")});
     parser.addOption({QStringLiteral("from"), QStringLiteral("With --search: the first hexagram page searched."),
+                      QStringLiteral("N")});
+    parser.addOption({QStringLiteral("consult"),
+                      QStringLiteral("Cast answers with coins or stalks and print one line each; open no window."),
+                      QStringLiteral("coins|stalks")});
+    parser.addOption(
+        {QStringLiteral("question"), QStringLiteral("The question of --consult."), QStringLiteral("TEXT")});
+    parser.addOption({QStringLiteral("count"), QStringLiteral("How many answers --consult casts (1 to 100000)."),
                       QStringLiteral("N")});
     parser.process(app);
 

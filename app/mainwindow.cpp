@@ -134,10 +134,7 @@ bool TForm1::FormCreate() {
     const QImage skinTile(skinFolder(settings().skinDir) + QStringLiteral("backleft.bmp"));
     if (!skinTile.isNull())
         backleft = skinTile;
-    QPalette pane = oraculo->palette();
-    pane.setBrush(QPalette::Window, QBrush(backleft));
-    oraculo->setPalette(pane);
-    oraculo->setAutoFillBackground(true);
+    oraculo->setTile(backleft);
 
     minmax->setGeometry(0, 0, skins().topRightCorner.width(), skins().topRightCorner.height() - 1);
     max->setIcon(QPixmap::fromImage(loadArchiveBitmap(QStringLiteral("max.bmp"))));
@@ -200,9 +197,7 @@ void TForm1::buildComponents() {
     fondopLayout->setContentsMargins(0, 0, 0, 0);
     fondopLayout->addWidget(fondop);
 
-    oraculo = new QFrame(fondop);
-    oraculo->setFixedWidth(247);
-    oraculo->hide();
+    buildOraclePane();
     indice = new QScrollArea(oraculo);
     indice->setFrameShape(QFrame::NoFrame);
     indice->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -290,7 +285,7 @@ void TForm1::buildComponents() {
         showTitle = true;
         Tmostrar->stop();
     });
-    connect(oractimer, &QTimer::timeout, oractimer, &QTimer::stop);
+    connect(oractimer, &QTimer::timeout, this, &TForm1::oractimerTimer);
     wireShellDialogs();
 }
 

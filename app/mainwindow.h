@@ -1,8 +1,10 @@
 #pragma once
 
 #include "archive.h"
+#include "casting.h"
 #include "hexagram.h"
 #include "oracleanswer.h"
+#include "oraclepane.h"
 
 #include <QImage>
 #include <QPointer>
@@ -12,6 +14,9 @@
 #include <functional>
 
 class HtmlView;
+
+class Tpalitos;
+class QPrinter;
 class QAbstractButton;
 class QButtonGroup;
 class QFrame;
@@ -72,7 +77,6 @@ public:
 
     // Window commands.
     void indbClick();
-    void muestraOrac();
     void printbClick();
     QString pageTitle() const; // of the page on show: names the PDF file that printing proposes
     void helpbClick();
@@ -87,6 +91,20 @@ public:
     void Searchtext1Click();
     void fontbClick();
     void ttipsTimer();
+    // The oracle pane and its answer (answer.cpp).
+    void bcoinsClick();
+    void baquileaClick();
+    void procesaOrac();
+    void NH1Click();
+    void NH2Click();
+    void NH1MouseUp(QWidget* sender, int y);
+    void muestraOrac();
+    void oractimerTimer();
+    // Prints the answer (or the page on show) in one job; false when the printer can't start.
+    bool procAnswer(QPrinter& printer);
+    // The journal's hooks behind Save and Open; the buttons stay disabled until the journal is in.
+    void saveAnswerClick();
+    void openJournalClick();
 
     // State, readable by the other windows and by tests.
     int currentPage = 0;
@@ -113,7 +131,7 @@ public:
     QToolButton* bcancel = nullptr;
     QFrame* fondopanel = nullptr;
     QFrame* fondop = nullptr;
-    QFrame* oraculo = nullptr;
+    OraclePane* oraculo = nullptr;
     QScrollArea* indice = nullptr;
     QList<QPushButton*> indexButtons;
     QButtonGroup* indexGroup = nullptr;
@@ -140,6 +158,7 @@ public:
     QPointer<QWidget> journalWindow;
     // The search window while it is open.
     QPointer<QWidget> searchWindow;
+    QPointer<Tpalitos> palitos; // the stalk form while it is open
 
     int screenWidth() const;
     bool indexShown() const;
@@ -162,6 +181,9 @@ protected:
 private:
     bool FormCreate();
     void buildComponents();
+    void buildOraclePane();
+    void openAnswerPage(int number, bool primary, int line);
+    void takeConsultation(bool complete, const QString& question, const SixLines& primary, const SixLines& changed);
     void cargabotones();
     void cargaStrings();
     void applySkinColors();

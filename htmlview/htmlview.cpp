@@ -164,9 +164,17 @@ void HtmlView::showEvent(QShowEvent* event) {
 }
 
 bool HtmlView::PrintRange(QPrinter& printer, int first, int last) {
-    const std::unique_ptr<QTextDocument> copy(document()->clone(this)); // pictures come from this view
-    return printDocument(*copy, printer,
-                         QMarginsF(PrintMarginLeft, PrintMarginTop, PrintMarginRight, PrintMarginBottom), first, last);
+    const std::unique_ptr<QTextDocument> copy = PrintCopy();
+    return PrintCopies(printer, {copy.get()}, first, last);
+}
+
+std::unique_ptr<QTextDocument> HtmlView::PrintCopy() {
+    return std::unique_ptr<QTextDocument>(document()->clone(this)); // pictures come from this view
+}
+
+bool HtmlView::PrintCopies(QPrinter& printer, const QList<QTextDocument*>& copies, int first, int last) {
+    return printDocuments(copies, printer,
+                          QMarginsF(PrintMarginLeft, PrintMarginTop, PrintMarginRight, PrintMarginBottom), first, last);
 }
 
 bool HtmlView::FindText(const QString& text, bool matchCase) {

@@ -60,6 +60,9 @@ public:
     void SetPosition(int position);
     // Pages first..last (1, 9999: every page) through a printer the caller has set up; false when it can't start.
     bool PrintRange(QPrinter& printer, int first, int last);
+    // A copy of the page on show that keeps its pictures, and several such copies printed in one job.
+    std::unique_ptr<QTextDocument> PrintCopy();
+    bool PrintCopies(QPrinter& printer, const QList<QTextDocument*>& copies, int first, int last);
     bool FindText(const QString& text, bool matchCase);
     void CopySelection();
     void SetDefaultFont(const QString& name, int size);

@@ -16,6 +16,11 @@
 #include <QTextDocument>
 
 bool printDocument(QTextDocument& document, QPrinter& printer, const QMarginsF& marginsInches, int first, int last) {
+    return printDocuments({&document}, printer, marginsInches, first, last);
+}
+
+bool printDocuments(const QList<QTextDocument*>& documents, QPrinter& printer, const QMarginsF& marginsInches,
+                    int first, int last) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     printer.setResolution(screen ? qRound(screen->logicalDotsPerInchY()) : 96);
     printer.setFullPage(false);
@@ -24,25 +29,28 @@ bool printDocument(QTextDocument& document, QPrinter& printer, const QMarginsF& 
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    QAbstractTextDocumentLayout* layout = document.documentLayout();
-    layout->setPaintDevice(&printer);
     const QSizeF page = printer.pageRect(QPrinter::DevicePixel).size();
-    document.setPageSize(page);
-
-    first = std::max(first, 1);
-    last = std::min(last, document.pageCount());
-    for (int number = first; number <= last; ++number) {
-        if (number > first)
-            printer.newPage();
-        const QRectF area(0, (number - 1) * page.height(), page.width(), page.height());
-        painter.save();
-        painter.translate(0, -area.top());
-        painter.setClipRect(area);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = area;
-        context.palette.setColor(QPalette::Text, Qt::black);
-        layout->draw(&painter, context);
-        painter.restore();
+    bool firstPage = true;
+    for (QTextDocument* document : documents) {
+        QAbstractTextDocumentLayout* layout = document->documentLayout();
+        layout->setPaintDevice(&printer);
+        document->setPageSize(page);
+        const int from = std::max(first, 1);
+        const int to = std::min(last, document->pageCount());
+        for (int number = from; number <= to; ++number) {
+            if (!firstPage)
+                printer.newPage();
+            firstPage = false;
+            const QRectF area(0, (number - 1) * page.height(), page.width(), page.height());
+            painter.save();
+            painter.translate(0, -area.top());
+            painter.setClipRect(area);
+            QAbstractTextDocumentLayout::PaintContext context;
+            context.clip = area;
+            context.palette.setColor(QPalette::Text, Qt::black);
+            layout->draw(&painter, context);
+            painter.restore();
+        }
     }
     return painter.end();
 }

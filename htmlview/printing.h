@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMarginsF>
 #include <QString>
 #include <functional>
@@ -36,3 +37,6 @@ bool printWithDialog(QWidget* parent, const QString& title, const std::function<
 
 // The same for every page of the view's document.
 bool printWithDialog(QWidget* parent, const QString& title, HtmlView& view);
+// The same for several documents in one job, each on pages of its own, in the order given.
+bool printDocuments(const QList<QTextDocument*>& documents, QPrinter& printer, const QMarginsF& marginsInches,
+                    int first, int last);

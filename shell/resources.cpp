@@ -47,18 +47,36 @@ bool playWaveResource(const QString& name) {
 }
 
 void pumpDelay(int ms) {
+    Delay().wait(ms);
+}
+
+bool Delay::wait(int ms) {
+    if (isStopped)
+        return false;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (isStopped)
+        return false;
     if (ms <= 0 || !QCoreApplication::instance() || QCoreApplication::closingDown())
-        return;
+        return true;
 
     // A nested loop sleeps between events; QCoreApplication::exit() ends it, and it refuses to
     // start at all once the application has been told to quit.
-    QEventLoop loop;
+    QEventLoop waiting;
     QTimer timer;
     timer.setSingleShot(true);
     timer.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &loop, &QEventLoop::quit);
+    QObject::connect(&timer, &QTimer::timeout, &waiting, &QEventLoop::quit);
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, &waiting, &QEventLoop::quit);
     timer.start(ms);
-    loop.exec();
+    QEventLoop* outer = loop;
+    loop = &waiting;
+    waiting.exec();
+    loop = outer;
+    return !isStopped;
+}
+
+void Delay::stop() {
+    isStopped = true;
+    if (loop)
+        loop->quit();
 }

@@ -20,3 +20,16 @@ bool playWaveResource(const QString& name);
 // Keeps handling events until ms milliseconds have passed or the application is quitting.
 // pumpDelay(0) handles the pending events once. Handlers run during the wait.
 void pumpDelay(int ms);
+
+// A pumpDelay that can be cut short: stop() ends the wait in progress at once and every later one.
+class Delay {
+public:
+    // False when the delay has been stopped, before or during the wait.
+    bool wait(int ms);
+    void stop();
+    bool stopped() const { return isStopped; }
+
+private:
+    bool isStopped = false;
+    class QEventLoop* loop = nullptr;
+};
