@@ -11,6 +11,7 @@
 #include "settings.h"
 #include "settingsstore.h"
 #include "skins.h"
+#include "stalkform.h"
 #include "startup.h"
 #include "viewpresets.h"
 
@@ -413,6 +414,8 @@ void TForm1::AppActivate() {
     // The search and stalk windows come back to view with the application.
     if (searchWindow)
         searchWindow->raise();
+    if (palitos)
+        palitos->raise();
 }
 
 void TForm1::contextMenuEvent(QContextMenuEvent* event) {
