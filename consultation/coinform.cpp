@@ -56,7 +56,8 @@ void Tfcoins::FormCreate(const QSize& screen) {
         b->resize(122, 40);
     }
     respuesta = new QLabel(this);
-    respuesta->setGeometry(17, 55, 121, 153);
+    // Wide enough for a throw's line on one line in a legible bold face.
+    respuesta->setGeometry(17, 55, 180, 153);
     respuesta->setWordWrap(true);
     respuesta->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     respuesta->setFont(pixelFont(13, true));
