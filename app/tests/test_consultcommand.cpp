@@ -1,28 +1,12 @@
 // `qorin --consult`: one line per answer, in the fixed format; bad arguments refused with exit 2.
 #include "hexagram.h"
 
-#include <QProcess>
+#include "commandrun.h"
+
 #include <QRegularExpression>
 #include <QTest>
 
 namespace {
-
-struct Run {
-    int code = -1;
-    QStringList out;
-    QString err;
-};
-
-Run qorin(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(QORIN_PROGRAM), arguments);
-    process.waitForFinished(60000);
-    Run run;
-    run.code = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 // "9 7 8 8 7 6  14. Ta Yu / Possession in Great Measure -> 35. Chin / Progress"
 const QRegularExpression kLine(QStringLiteral("^([6-9]) ([6-9]) ([6-9]) ([6-9]) ([6-9]) ([6-9])  (\\d+)\\. [^>]+?"

@@ -1,26 +1,6 @@
-#include <QProcess>
+#include "commandrun.h"
+
 #include <QTest>
-
-namespace {
-
-struct Run {
-    int code = -1;
-    QStringList out;
-    QString err;
-};
-
-Run qorin(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(QORIN_PROGRAM), arguments);
-    process.waitForFinished(20000);
-    Run run;
-    run.code = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
-} // namespace
 
 class TestPageCommand : public QObject {
     Q_OBJECT

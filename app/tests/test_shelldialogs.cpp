@@ -23,8 +23,7 @@
 namespace {
 
 // The dialog the window shows, as the class the test expects.
-template <class T>
-T& as(QDialog& dialog) {
+template <class T> T& as(QDialog& dialog) {
     T* shown = qobject_cast<T*>(&dialog);
     if (!shown)
         qFatal("the window showed a %s", dialog.metaObject()->className());
