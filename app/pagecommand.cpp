@@ -87,14 +87,17 @@ QStringList compose(const PageRequest& request) {
 
 } // namespace
 
+void printLines(const QStringList& lines) {
+    for (const QString& line : lines) {
+        const QByteArray utf8 = line.toUtf8();
+        std::fwrite(utf8.constData(), 1, utf8.size(), stdout);
+        std::fputc('\n', stdout);
+    }
+}
+
 int runPageCommand(const QStringList& arguments) {
     try {
-        const QStringList page = compose(parse(arguments));
-        for (const QString& line : page) {
-            const QByteArray utf8 = line.toUtf8();
-            std::fwrite(utf8.constData(), 1, utf8.size(), stdout);
-            std::fputc('\n', stdout);
-        }
+        printLines(compose(parse(arguments)));
         return 0;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "qorin: %s\n", e.what());

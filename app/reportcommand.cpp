@@ -3,6 +3,7 @@
 #include "archive.h"
 #include "dbferror.h"
 #include "journaltable.h"
+#include "pagecommand.h"
 #include "passwordgate.h"
 #include "programdir.h"
 #include "report.h"
@@ -90,11 +91,7 @@ int runReportCommand(const QStringList& arguments) {
         const Archive archive;
         const QStringList page =
             reportPage(request.kind, archive, archiveName(), journalRecords(), request.byFrequency);
-        for (const QString& line : page) {
-            const QByteArray utf8 = line.toUtf8();
-            std::fwrite(utf8.constData(), 1, utf8.size(), stdout);
-            std::fputc('\n', stdout);
-        }
+        printLines(page);
         return 0;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "qorin: %s\n", e.what());
