@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 
 #include "coinform.h"
+#include "dateform.h"
 #include "hexpicture.h"
 #include "htmlview.h"
 #include "resources.h"
@@ -17,9 +18,6 @@
 #include <QTimer>
 
 namespace {
-
-// Open and Save reach the journal; until it is in the program they stay disabled.
-constexpr bool kJournalInPlace = false;
 
 SixLines linesOf(const std::array<std::uint8_t, 7>& entries) {
     SixLines lines{};
@@ -38,21 +36,12 @@ struct Hourglass {
 
 void TForm1::buildOraclePane() {
     oraculo = new OraclePane(fondop);
-    oraculo->openb->setEnabled(kJournalInPlace);
     connect(oraculo->bcoins, &QPushButton::clicked, this, &TForm1::bcoinsClick);
     connect(oraculo->baquilea, &QPushButton::clicked, this, &TForm1::baquileaClick);
     connect(oraculo->openb, &QPushButton::clicked, this, &TForm1::openJournalClick);
     connect(oraculo->saveb, &QPushButton::clicked, this, &TForm1::saveAnswerClick);
     connect(oraculo, &OraclePane::pictureMouseUp, this, &TForm1::NH1MouseUp);
     connect(oraculo, &OraclePane::changedNumberClicked, this, &TForm1::NH2Click);
-}
-
-void TForm1::saveAnswerClick() {
-    // The journal stores the answer here.
-}
-
-void TForm1::openJournalClick() {
-    // The journal window opens here.
 }
 
 void TForm1::bcoinsClick() {
@@ -76,9 +65,9 @@ void TForm1::takeConsultation(bool complete, const QString& question, const SixL
     if (!complete)
         return; // a cancelled form leaves the previous answer as it was
     Hourglass wait;
-    takeAnswer(answer, question, primary, changed, displayDate(QDate::currentDate()));
+    takeAnswer(answer, question, primary, changed, dateDisplayForm().format(QDate::currentDate()));
     procesaOrac();
-    oraculo->saveb->setEnabled(kJournalInPlace);
+    oraculo->saveb->setEnabled(true);
     NH1Click();
 }
 

@@ -1,12 +1,16 @@
 #include "consultcommand.h"
 
 #include "casting.h"
+#include "dateform.h"
 #include "hexagram.h"
+#include "journalstore.h"
+#include "programdir.h"
 #include "programstrings.h"
 
 #include <QCommandLineParser>
 #include <QDate>
 #include <cstdio>
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -21,6 +25,7 @@ struct ConsultRequest {
     bool stalks = false;
     QString question;
     int count = 1;
+    bool save = false;
 };
 
 ConsultRequest parse(const QStringList& arguments) {
@@ -28,6 +33,7 @@ ConsultRequest parse(const QStringList& arguments) {
     parser.addOption({QStringLiteral("consult"), QString(), QStringLiteral("coins|stalks")});
     parser.addOption({QStringLiteral("question"), QString(), QStringLiteral("TEXT")});
     parser.addOption({QStringLiteral("count"), QString(), QStringLiteral("N")});
+    parser.addOption({QStringLiteral("save"), QString()});
     if (!parser.parse(arguments))
         throw UsageError(parser.errorText().toStdString());
 
@@ -37,6 +43,7 @@ ConsultRequest parse(const QStringList& arguments) {
         throw UsageError(
             QStringLiteral("--consult takes \"coins\" or \"stalks\", not \"%1\".").arg(method).toStdString());
     request.stalks = method == QLatin1String("stalks");
+    request.save = parser.isSet(QStringLiteral("save"));
     request.question = parser.value(QStringLiteral("question"));
     if (isBlankQuestion(request.question))
         throw UsageError(loadProgramString(99).toStdString());
@@ -73,17 +80,22 @@ QString consultLine(const std::array<int, 6>& sums, const OracleAnswer& answer) 
     return line;
 }
 
-int runConsultCommand(const QStringList& arguments, const AnswerSink& sink) {
+int runConsultCommand(const QStringList& arguments) {
     try {
         const ConsultRequest request = parse(arguments);
-        const QString today = displayDate(QDate::currentDate());
+        // Opened before the first answer, so that a journal that can't be written stops everything.
+        std::unique_ptr<JournalStore> journal;
+        if (request.save)
+            journal = std::make_unique<JournalStore>(programDir());
+        const QDate date = QDate::currentDate();
+        const QString today = dateDisplayForm().format(date);
         for (int n = 0; n < request.count; ++n) {
             const Casting casting = request.stalks ? castStalks(processGenerator()) : castCoins(processGenerator());
             OracleAnswer answer;
             takeAnswer(answer, request.question, casting.primary, casting.changed, today);
             print(consultLine(casting.sums, answer));
-            if (sink)
-                sink(answer);
+            if (journal)
+                journal->store({answer.questionText, answer.primaryNumber, answer.changedNumber}, date);
         }
         std::fflush(stdout);
         return 0;

@@ -1,6 +1,7 @@
 // The program entry: the page, report and consult commands without a window, or the reader behind its splash.
 #include "application.h"
 #include "consultcommand.h"
+#include "dateform.h"
 #include "mainwindow.h"
 #include "pagecommand.h"
 #include "programstrings.h"
@@ -31,13 +32,13 @@ bool wantsCommand(int argc, char** argv, const char* option) {
 int run(int argc, char** argv) {
     for (const auto& [option, command] :
          {std::pair{"--page", &runPageCommand}, std::pair{"--report", &runReportCommand},
-          std::pair{"--search", &runSearchCommand},
-          std::pair{"--consult", +[](const QStringList& arguments) { return runConsultCommand(arguments); }}}) {
+          std::pair{"--search", &runSearchCommand}, std::pair{"--consult", &runConsultCommand}}) {
         if (!wantsCommand(argc, argv, option))
             continue;
         QCoreApplication app(argc, argv);
         if (!enterProgramFolder(QCoreApplication::applicationDirPath()))
             return 1;
+        useFourDigitYears(); // the journal's date keys as the window writes them
         return command(app.arguments());
     }
 
@@ -71,6 +72,7 @@ int run(int argc, char** argv) {
         {QStringLiteral("question"), QStringLiteral("The question of --consult."), QStringLiteral("TEXT")});
     parser.addOption({QStringLiteral("count"), QStringLiteral("How many answers --consult casts (1 to 100000)."),
                       QStringLiteral("N")});
+    parser.addOption({QStringLiteral("save"), QStringLiteral("With --consult: store each answer in the journal.")});
     parser.process(app);
 
     if (!enterProgramFolder(QCoreApplication::applicationDirPath())) {

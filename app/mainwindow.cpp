@@ -4,6 +4,7 @@
 #include "fatal.h"
 #include "frameless.h"
 #include "htmlview.h"
+#include "journalwindow.h"
 #include "pictures.h"
 #include "programdir.h"
 #include "programstrings.h"
@@ -406,6 +407,8 @@ void TForm1::FormClose() {
         return;
     closed = true;
     inicial->stop();
+    if (journalWindow)
+        journalWindow->close(); // its closing steps store Autoview and pack the table before the settings go
     grabaIni(*options.store, settings(), programDir());
     freeSkins();
 }

@@ -3,6 +3,7 @@
 #include "archive.h"
 #include "casting.h"
 #include "hexagram.h"
+#include "journalhost.h"
 #include "oracleanswer.h"
 #include "oraclepane.h"
 
@@ -15,6 +16,7 @@
 
 class HtmlView;
 
+class Tfanswer;
 class Tpalitos;
 class QPrinter;
 class QAbstractButton;
@@ -44,7 +46,7 @@ struct StartOptions {
 
 // The reader: a frameless window with the title strip, the left pane (index or oracle pane),
 // the page view and the bottom bar.
-class TForm1 : public QWidget {
+class TForm1 : public QWidget, public JournalHost {
     Q_OBJECT
 public:
     explicit TForm1(const StartOptions& options = {});
@@ -102,9 +104,14 @@ public:
     void oractimerTimer();
     // Prints the answer (or the page on show) in one job; false when the printer can't start.
     bool procAnswer(QPrinter& printer);
-    // The journal's hooks behind Save and Open; the buttons stay disabled until the journal is in.
+    // The journal (journalhooks.cpp): Save and Open, and what the journal windows ask of the main window.
     void saveAnswerClick();
     void openJournalClick();
+    void showStoredAnswer(const QString& question, const QString& date, const SixLines& primary,
+                          const SixLines& changed, bool hasMovingLines) override;
+    void showHexagramPage(int n) override;
+    QStringList& textBuffer() override { return Memo2; }
+    const HtmlView& pageView() const override { return *visor; }
 
     // State, readable by the other windows and by tests.
     int currentPage = 0;
@@ -154,8 +161,8 @@ public:
     QTimer* inicial = nullptr;
     QTimer* ttips = nullptr;
 
-    // The journal window while it is open (it sets this); the Control Panel closes it on OK.
-    QPointer<QWidget> journalWindow;
+    // The journal window while it is open; the Control Panel closes it on OK.
+    QPointer<Tfanswer> journalWindow;
     // The search window while it is open.
     QPointer<QWidget> searchWindow;
     QPointer<Tpalitos> palitos; // the stalk form while it is open
@@ -197,6 +204,8 @@ private:
     void wireShellDialogs();
     int runModal(QDialog& dialog);
     void openFoundPage(int page);
+    bool journalGate();
+    Tfanswer* createJournalWindow();
 
     StartOptions options;
     std::unique_ptr<SettingsStore> ownStore;

@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 
 #include "htmlview.h"
+#include "journalwindow.h"
 #include "preferences.h"
 #include "settings.h"
 #include "skins.h"

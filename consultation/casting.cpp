@@ -3,8 +3,6 @@
 #include "hexagram.h"
 #include "oracle.h"
 
-#include <QDate>
-#include <QLocale>
 #include <cmath>
 
 Generator& processGenerator() {
@@ -163,14 +161,4 @@ void takeAnswer(OracleAnswer& answer, const QString& question, const SixLines& p
     answer.primaryNumber = hexNumber(primary);
     answer.changedNumber = answer.hasMovingLines ? hexNumber(changed) : 0;
     answer.answerDate = today;
-}
-
-QString displayDate(const QDate& date) {
-    const QLocale locale = QLocale::system();
-    if (locale.language() == QLocale::C)
-        return date.toString(QStringLiteral("MM/dd/yyyy"));
-    QString format = locale.dateFormat(QLocale::ShortFormat);
-    if (!format.contains(QLatin1String("yyyy")))
-        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    return locale.toString(date, format);
 }

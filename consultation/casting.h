@@ -2,7 +2,6 @@
 
 #include "oracleanswer.h"
 
-#include <QDate>
 #include <QList>
 #include <QPoint>
 #include <QString>
@@ -107,6 +106,3 @@ bool isBlankQuestion(const QString& question);
 // numbers (the changed one empty, 0, without moving lines) and today's date in display form.
 void takeAnswer(OracleAnswer& answer, const QString& question, const SixLines& primary, const SixLines& changed,
                 const QString& today);
-
-// A date in the display form of dates: the locale's short date with a four-digit year; MM/dd/yyyy in the C locale.
-QString displayDate(const QDate& date);

@@ -28,6 +28,21 @@ QByteArray blankRecord(int length) {
     return QByteArray(length, ' ');
 }
 
+// Copies a damaged file beside itself as "<name>.damaged" (or ".damaged-2" and on when an earlier,
+// different copy is there) before anything may rewrite it; an identical earlier copy serves.
+QString keepCopy(const QString& path, const QByteArray& bytes) {
+    for (int n = 1;; ++n) {
+        const QString copy = path + (n == 1 ? QStringLiteral(".damaged") : QStringLiteral(".damaged-%1").arg(n));
+        QFile existing(copy);
+        if (!existing.exists()) {
+            SafeFile::writeFile(copy, bytes);
+            return copy;
+        }
+        if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
+            return copy;
+    }
+}
+
 } // namespace
 
 DbfTable::DbfTable(QObject* parent) : QObject(parent) {}
@@ -122,6 +137,7 @@ void DbfTable::openFiles() {
     recoverInterruptedPack();
 
     records = dbf.readAll();
+    const QByteArray asFound = records;
     const qint64 size = records.size();
     layout = readDbfLayout(records, size, native(fileName));
     count = layout.recordsPresent;
@@ -145,6 +161,12 @@ void DbfTable::openFiles() {
         const qint64 blocks = (memo.size() + kMemoBlock - 1) / kMemoBlock;
         memoNext = std::max<std::uint32_t>(memoNextFree(memo), std::max<qint64>(blocks, 1));
         checkMemoReferences();
+    }
+    if (!damage.isEmpty()) {
+        QString kept = native(keepCopy(fileName, asFound));
+        if (layout.hasMemo())
+            kept += QStringLiteral("\" and \"") + native(keepCopy(memoPath(), memo));
+        damage += QStringLiteral(" The files as found are kept as \"%1\".").arg(kept);
     }
     // A count that falls short of the records present is the mark of an append cut off before
     // its header write: the records are whole, so the header is brought in line. A damaged file

@@ -6,6 +6,7 @@
 #include "hexagram.h"
 #include "journalgrid.h"
 #include "journalhost.h"
+#include "messagebox.h"
 #include "passworddialog.h"
 #include "passwordgate.h"
 #include "programdir.h"
@@ -20,7 +21,6 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSplitter>
@@ -83,14 +83,15 @@ Tfanswer::Tfanswer(JournalHost& mainWindow, const QString& folder, JournalRunSta
     : SkinWindow(nullptr, 'n', QStringLiteral("Oracle Database"), QStringLiteral("Answers"),
                  QStringLiteral("Close (Esc)")),
       host(mainWindow), table(folder.isEmpty() ? programDir() : folder, state) {
-    informationBox = [](QWidget* parent, const QString& text) {
-        QMessageBox::information(parent, QString(), text, QMessageBox::Ok);
-    };
     FormCreate();
 }
 
 Tfanswer::~Tfanswer() {
-    FormClose();
+    try {
+        FormClose();
+    } catch (const std::exception& e) {
+        qWarning("%s", e.what());
+    }
 }
 
 void Tfanswer::FormCreate() {
@@ -129,6 +130,9 @@ void Tfanswer::FormCreate() {
     table.inicializa();
     showCurrentRow();
     FormResize();
+    // A damaged journal opens with the records that could be read; the user is told what was wrong.
+    if (!dbf().damageReport().isEmpty())
+        informationBox(nullptr, dbf().damageReport());
 }
 
 void Tfanswer::buildGrid() {
@@ -287,6 +291,13 @@ void Tfanswer::navigate(Command command) {
         break;
     }
     TzGrid1->viewport()->update();
+    showCurrentRow();
+}
+
+void Tfanswer::saveAnswer(const JournalAnswer& answer, const QDate& date) {
+    writeMemoBack();
+    table.appendAnswer(answer, date);
+    table.inicializa();
     showCurrentRow();
 }
 

@@ -42,11 +42,10 @@ public:
     // The find scan over the questions, from the top or from the record after the current one.
     // searchWindow, when given, shows the record being read in its caption. True when found.
     bool buscar(const QString& text, bool fromTop, QWidget* searchWindow = nullptr);
+    // Save, once the window is there: stores the answer and reopens the table in date order on it.
+    void saveAnswer(const JournalAnswer& answer, const QDate& date);
     // The hexagram fields of every record, walked in the active order; the table ends at EOF.
     QList<AnswerNumbers> readAnswers();
-
-    // Replaced by tests: the information box of a failed find.
-    std::function<void(QWidget* parent, const QString& text)> informationBox;
 
     QToolButton* bbuscar = nullptr;
     QToolButton* bkey = nullptr;

@@ -49,9 +49,9 @@ TPasswordDlg::TPasswordDlg(QWidget* parent) : QDialog(parent) {
     Password->setFocus();
 }
 
-std::optional<QString> askPassword(QWidget* parent) {
+std::optional<QString> askPassword(QWidget* parent, const std::function<int(QDialog&)>& run) {
     TPasswordDlg dialog(parent);
-    if (dialog.exec() != QDialog::Accepted)
+    if ((run ? run(dialog) : dialog.exec()) != QDialog::Accepted)
         return std::nullopt;
     return dialog.Password->text();
 }

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QLineEdit;
@@ -16,5 +17,5 @@ public:
 };
 
 // Shows the dialog modally, centred on the screen, and destroys it: the typed text, or
-// nothing when it was cancelled or closed.
-std::optional<QString> askPassword(QWidget* parent = nullptr);
+// nothing when it was cancelled or closed. run shows it (QDialog::exec when empty).
+std::optional<QString> askPassword(QWidget* parent = nullptr, const std::function<int(QDialog&)>& run = {});

@@ -5,53 +5,27 @@
 #include "settings.h"
 #include "settingsstore.h"
 
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
+#include "commandrun.h"
+
 #include <QTest>
-
-namespace {
-
-struct Run {
-    int code = -1;
-    QStringList out;
-    QString err;
-};
-
-} // namespace
 
 class TestReportCommand : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder; // a program folder of its own: the program, its library and the archive
-    QString path(const QString& name) const { return folder.filePath(name); }
-
-    Run qorin(const QStringList& arguments, const QByteArray& input = {}) {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QORIN_SETTINGS"), path(QStringLiteral("Qorin.reg")));
-        process.setProcessEnvironment(env);
-        process.start(path(QStringLiteral("qorin")), arguments);
-        process.write(input);
-        process.closeWriteChannel();
-        process.waitForFinished(20000);
-        Run run;
-        run.code = process.exitCode();
-        run.out = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-        run.err = QString::fromUtf8(process.readAllStandardError());
-        return run;
-    }
+    ProgramCopy program;
+    QString path(const QString& name) const { return program.path(name); }
+    Run qorin(const QStringList& arguments, const QByteArray& input = {}) { return program.run(arguments, input); }
 
     void setPassword(const QString& password) {
         RegFileStore store(path(QStringLiteral("Qorin.reg")));
         Settings values;
         values.password = password;
-        grabaIni(store, values, folder.path() + QLatin1Char('/'));
+        grabaIni(store, values, program.dir());
     }
 
     void writeJournal(std::initializer_list<std::pair<int, int>> answers) {
         JournalRunState state;
-        JournalTable journal(folder.path() + QLatin1Char('/'), state);
+        JournalTable journal(program.dir(), state);
         journal.inicializa();
         for (const auto& [h1, h2] : answers)
             journal.appendAnswer({QStringLiteral("A question"), h1, h2}, QDate(2026, 12, 10));
@@ -59,11 +33,7 @@ class TestReportCommand : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        for (const char* name : {"qorin", "liboracle.so", "DATA1.HHZ"})
-            QVERIFY(QFile::copy(QStringLiteral(QORIN_BIN_DIR "/") + name, path(QLatin1String(name))));
-        QFile::setPermissions(path(QStringLiteral("qorin")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
+    void initTestCase() { QVERIFY(program.ready); }
     void init() {
         for (const char* name : {"oracle.dbf", "oracle.dbt", "Qorin.reg"})
             QFile::remove(path(QLatin1String(name)));
@@ -121,7 +91,7 @@ private slots:
         {
             // Held open here, the journal is locked for the command.
             JournalRunState state;
-            JournalTable journal(folder.path() + QLatin1Char('/'), state);
+            JournalTable journal(program.dir(), state);
             journal.inicializa();
             const Run locked = qorin({"--report", "trigrams"});
             QCOMPARE(locked.code, 1);

@@ -1,5 +1,6 @@
 // The search, the Control Panel and the tips from the main window, over the built archive.
 #include "htmlview.h"
+#include "journalwindow.h"
 #include "messagebox.h"
 #include "preferences.h"
 #include "searchdialog.h"
@@ -215,10 +216,8 @@ private slots:
 
     void okClosesAnOpenJournalWindow() {
         WindowFixture f;
-        auto* journal = new QWidget;
-        journal->setAttribute(Qt::WA_DeleteOnClose);
-        journal->show();
-        f.form->journalWindow = journal;
+        f.form->openJournalClick();
+        QVERIFY(f.form->journalWindow);
         f.runDialog = [](QDialog&) { return int(QDialog::Accepted); };
         f.form->fontbClick();
         QTRY_VERIFY(f.form->journalWindow.isNull());

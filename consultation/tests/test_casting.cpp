@@ -132,10 +132,6 @@ private slots:
         QVERIFY(!isBlankQuestion(QStringLiteral(" a ")));
     }
 
-    void theDateInDisplayFormHasFourDigitYears() {
-        QVERIFY(displayDate(QDate(2026, 3, 4)).contains(QLatin1String("2026")));
-    }
-
     // Over many throws the coins give 6, 7, 8, 9 with chances 1/8, 3/8, 3/8, 1/8.
     void coinOdds() {
         Generator generator(20261210);

@@ -131,6 +131,13 @@ private slots:
                 (void)t.GetMemo(QStringLiteral("note"));
             }
             t.close();
+            // The files as found are kept before anything can rewrite them; a second opening adds no copy.
+            QVERIFY2(message.contains(QLatin1String("people.dbf.damaged")), qPrintable(message));
+            QCOMPARE(fx.bytes(QStringLiteral("people.dbf.damaged")), dbf);
+            QCOMPARE(fx.bytes(QStringLiteral("people.dbt.damaged")), dbt);
+            t.open();
+            t.close();
+            QVERIFY(!QFile::exists(fx.path(QStringLiteral("people.dbf.damaged-2"))));
         } catch (const DbfError& e) {
             QVERIFY2(!opens, qPrintable(e.message()));
             message = e.message();

@@ -4,6 +4,7 @@
 #include "journalfixture.h"
 #include "journalgrid.h"
 #include "journalwindow.h"
+#include "messagebox.h"
 #include "settings.h"
 
 #include <QCheckBox>
@@ -45,7 +46,6 @@ class TestJournalWindow : public QObject {
 
     QPointer<Tfanswer> open() {
         auto* window = new Tfanswer(*host, QString(), state);
-        window->informationBox = [this](QWidget*, const QString& text) { boxes << text; };
         window->show();
         return window;
     }
@@ -61,6 +61,10 @@ class TestJournalWindow : public QObject {
     }
 
 private slots:
+    void initTestCase() {
+        setMessageBoxHook([this](const QString& text) { boxes << text; });
+    }
+    void cleanupTestCase() { setMessageBoxHook({}); }
     void init() {
         program = std::make_unique<ProgramFolder>();
         host = std::make_unique<FakeHost>();
