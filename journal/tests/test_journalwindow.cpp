@@ -309,6 +309,23 @@ private slots:
         QCOMPARE(w->dbf().RecCount(), 1);
         w->close();
     }
+
+    // A journal whose last record was cut short opens with the others, says so, and keeps the files as found.
+    void aDamagedJournalSaysWhatWasWrong() {
+        writeThree();
+        QFile dbf(program->path(QStringLiteral("oracle.dbf")));
+        QVERIFY(dbf.open(QIODevice::ReadWrite));
+        QVERIFY(dbf.resize(dbf.size() - 50));
+        dbf.close();
+        QPointer<Tfanswer> w = open();
+        QCOMPARE(w->dbf().RecCount(), 2);
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY2(boxes[0].contains(QLatin1String("damaged")) && boxes[0].contains(QLatin1String("oracle.dbf.damaged")),
+                 qPrintable(boxes[0]));
+        w->close();
+        QTRY_VERIFY(w.isNull());
+        QVERIFY(QFile::exists(program->path(QStringLiteral("oracle.dbf.damaged"))));
+    }
 };
 
 QTEST_MAIN(TestJournalWindow)
