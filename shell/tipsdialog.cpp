@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextDocument>
+#include <cmath>
 
 const QStringList& tiplist() {
     static const QStringList tips = [] {
@@ -49,17 +51,14 @@ Tftips::Tftips(QWidget* parent, std::uint32_t seed, std::function<void(const QUr
     : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), openUrl(std::move(openUrl_)) {
     setObjectName(QStringLiteral("ftips"));
     setWindowTitle(QStringLiteral("Tip of the Day"));
-    setFixedSize(319, 201);
 
     Panel1 = new QFrame(this);
-    Panel1->setGeometry(8, 8, 303, 152);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     QPalette white = Panel1->palette();
     white.setColor(QPalette::Window, Qt::white);
     Panel1->setPalette(white);
     Panel1->setAutoFillBackground(true);
     Shape1 = new QFrame(Panel1);
-    Shape1->setGeometry(8, 36, 287, 1);
     Shape1->setFrameStyle(QFrame::HLine | QFrame::Plain);
     Image1 = new QLabel(Panel1);
     Image1->setGeometry(8, 6, 26, 26);
@@ -73,23 +72,20 @@ Tftips::Tftips(QWidget* parent, std::uint32_t seed, std::function<void(const QUr
     Label1->setFont(heading);
 
     visor = new HtmlView(Panel1);
-    visor->setGeometry(10, 46, 283, 92);
     configureTipsView(*visor);
     visor->OnImageRequest = [this](const QString& source) { return visorImageRequest(source); };
     visor->OnHotSpotClick = [this](const QString& url, bool& handled) { visorHotSpotClick(url, handled); };
 
     ctips = new QCheckBox(QStringLiteral("Show &Tips on Startup"), this);
-    ctips->setGeometry(8, 170, 140, 22);
     ctips->setChecked(true);
     bnext = new QPushButton(QStringLiteral("&Next Tip"), this);
-    bnext->setGeometry(152, 168, 77, 25);
     bnext->setDefault(true);
     bclose = new QPushButton(QStringLiteral("&Close"), this);
-    bclose->setGeometry(234, 168, 77, 25);
     connect(bnext, &QPushButton::clicked, this, &Tftips::bnextClick);
     connect(bclose, &QPushButton::clicked, this, &QDialog::accept);
     connect(ctips, &QCheckBox::clicked, this, &Tftips::ctipsClick);
 
+    layOut();
     if (const QScreen* s = QGuiApplication::primaryScreen()) {
         const QRect area = s->availableGeometry();
         move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
@@ -100,6 +96,29 @@ Tftips::Tftips(QWidget* parent, std::uint32_t seed, std::function<void(const QUr
     lastTip = int(tiplist().size()) - 1;
     shownTip = std::uniform_int_distribution<int>(0, lastTip - 1)(random);
     cargaTip(shownTip);
+}
+
+void Tftips::layOut() {
+    // The card is 303 x 152 and its view 283 x 92 at least; both grow to hold the checkbox's caption
+    // and the tallest tip in the desktop's fonts, so that nothing is cut off.
+    const int boxWidth = std::max(140, ctips->sizeHint().width());
+    const int width = std::max(319, 8 + boxWidth + 4 + 77 + 5 + 77 + 8);
+    const int viewWidth = width - 36;
+    visor->resize(viewWidth, 92);
+    int viewHeight = 92;
+    for (const QString& tip : tiplist()) {
+        visor->LoadText(tip);
+        visor->document()->setTextWidth(viewWidth);
+        viewHeight = std::max(viewHeight, int(std::ceil(visor->document()->size().height())));
+    }
+    Panel1->setGeometry(8, 8, width - 16, 46 + viewHeight + 14);
+    Shape1->setGeometry(8, 36, Panel1->width() - 16, 1);
+    visor->setGeometry(10, 46, viewWidth, viewHeight);
+    const int row = Panel1->geometry().bottom() + 1 + 8;
+    ctips->setGeometry(8, row + 2, boxWidth, 22);
+    bclose->setGeometry(width - 8 - 77, row, 77, 25);
+    bnext->setGeometry(bclose->x() - 5 - 77, row, 77, 25);
+    setFixedSize(width, row + 33);
 }
 
 void Tftips::bnextClick() {

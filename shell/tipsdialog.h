@@ -46,6 +46,8 @@ public:
     QPushButton* bclose = nullptr;
 
 private:
+    void layOut();
+
     int shownTip = 0;
     int lastTip = 0;
     std::function<void(const QUrl&)> openUrl;

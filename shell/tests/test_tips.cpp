@@ -8,8 +8,10 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 
 class TestTips : public QObject {
     Q_OBJECT
@@ -60,6 +62,20 @@ private slots:
         QVERIFY(settings().tips);
         tips.ctips->click();
         QVERIFY(!settings().tips);
+    }
+
+    void everyTipAndTheCheckboxCaptionFitTheCard() {
+        Tftips tips(nullptr, 1);
+        tips.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tips));
+        QVERIFY(tips.ctips->width() >= tips.ctips->sizeHint().width());
+        QVERIFY(tips.ctips->geometry().right() < tips.bnext->x());
+        QVERIFY(tips.Panel1->geometry().bottom() < tips.bnext->y());
+        for (int i = 0; i < tiplist().size(); ++i) {
+            tips.cargaTip(i);
+            QVERIFY2(tips.visor->document()->size().height() <= tips.visor->viewport()->height(),
+                     qPrintable(tiplist().at(i)));
+        }
     }
 
     void picturesComeFromTheArchive() {
