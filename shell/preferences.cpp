@@ -67,6 +67,8 @@ Tfpref::Tfpref(const QString& fontName, int fontSize, const Settings& values, QW
     markBare(fondo);
 
     PageControl1 = new QTabWidget(this);
+    // The strip beside the tabs shows the panel colour, not the window chrome behind it.
+    PageControl1->setAutoFillBackground(true);
     TabSheet1 = new QWidget;
     TabSheet2 = new QWidget;
     TabSheet3 = new QWidget;
@@ -134,6 +136,7 @@ void Tfpref::buildFontsPage() {
 
     fuentes = new QListWidget(TabSheet1);
     fuentes->setGeometry(8, 60, 220, 136);
+    fuentes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // a long family name ends in an ellipsis
     QStringList families = QFontDatabase::families();
     families.removeIf([](const QString& family) { return QFontDatabase::isPrivateFamily(family); });
     families.sort(Qt::CaseInsensitive);
@@ -248,6 +251,31 @@ void Tfpref::listaskinClick() {
         skinback->setPixmap(QPixmap(skinFolder(item->text()) + QStringLiteral("back.bmp")));
     else
         plainMessageBox(this, QStringLiteral("Invalid Skin directory. Missing files!"));
+}
+
+void Tfpref::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    keepPanelCornerFree();
+}
+
+void Tfpref::keepPanelCornerFree() {
+    // The pages share the current page's place; the tab bar's height depends on the style and font.
+    constexpr int kGap = 6;
+    const QPoint origin = PageControl1->currentWidget()->mapTo(this, QPoint(0, 0));
+    const QRect corner = okcancel->geometry().translated(-origin).adjusted(-kGap, -kGap, 0, 0);
+    for (QWidget* page : {TabSheet1, TabSheet2, TabSheet3}) {
+        for (QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            QRect place = control->geometry();
+            if (!place.intersects(corner))
+                continue;
+            // Narrowed or shortened, whichever takes less away.
+            if (place.right() - corner.left() <= place.bottom() - corner.top())
+                place.setRight(corner.left() - 1);
+            else
+                place.setBottom(corner.top() - 1);
+            control->setGeometry(place);
+        }
+    }
 }
 
 void Tfpref::paintEvent(QPaintEvent*) {

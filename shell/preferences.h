@@ -57,6 +57,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -65,6 +66,8 @@ private:
     void buildSkinsPage();
     void selectFont(const QString& name);
     void updateSample();
+    // Pulls back the controls of every page that reach under the OK/Cancel panel.
+    void keepPanelCornerFree();
 
     QString skinDir; // the current skin, selected when the list is filled
 };

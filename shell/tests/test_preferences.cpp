@@ -204,6 +204,25 @@ private slots:
         QCOMPARE(dialog.bcancel->palette().color(QPalette::ButtonText), QColor(Qt::black));
     }
 
+    void theOkCancelPanelCoversNoControlAndTheTabStripShowsThePanelColour() {
+        Tfpref dialog(family(), 13, settings());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QRect panel = dialog.okcancel->geometry();
+        for (int index = 0; index < dialog.PageControl1->count(); ++index) {
+            dialog.PageControl1->setCurrentIndex(index);
+            QWidget* page = dialog.PageControl1->widget(index);
+            for (QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                const QRect place(control->mapTo(&dialog, QPoint(0, 0)), control->size());
+                QVERIFY2(!place.intersects(panel), qPrintable(control->metaObject()->className()));
+            }
+        }
+        // Right of the tabs, above the pages: the chrome there is a gradient in the test skin.
+        const QImage shot = dialog.grab().toImage();
+        const QRect tabs = dialog.PageControl1->geometry();
+        QCOMPARE(shot.pixelColor(tabs.right() - 30, tabs.top() + 8), skins().panelColor);
+    }
+
     void framePaintsARaisedEdge() {
         Tfpref dialog(family(), 13, settings());
         dialog.fondo->hide();
