@@ -23,6 +23,18 @@ QStringList withFirstThree(QStringList names, const QString& prefix) {
     return names;
 }
 
+// The smallest picture a skin file must decode to: back.bmp is cut into the 99 x 80 window chrome.
+QSize smallestSize(const QString& member) {
+    return member.compare(QLatin1String("back.bmp"), Qt::CaseInsensitive) == 0 ? QSize(99, 80) : QSize(1, 1);
+}
+
+// An empty, damaged or too small picture counts as missing.
+bool isUsablePicture(const QString& path, const QString& member) {
+    const QImage image(path);
+    const QSize least = smallestSize(member);
+    return !image.isNull() && image.width() >= least.width() && image.height() >= least.height();
+}
+
 QColor colorAt(const QImage& image, int x, int y) {
     return image.valid(x, y) ? image.pixelColor(x, y) : QColor(Qt::black);
 }
@@ -60,7 +72,7 @@ QString skinFolder(const QString& skinDir) {
 bool skinIsComplete(const QString& skinDir) {
     const QString folder = skinFolder(skinDir);
     for (const QString& member : skinMembers())
-        if (!QFileInfo(folder + member).isFile())
+        if (!isUsablePicture(folder + member, member))
             return false;
     return true;
 }
@@ -83,7 +95,10 @@ bool extractSkin(const QString& folder, const QStringList& names) {
         QString plain = name;
         while (plain.startsWith(QLatin1Char('_')))
             plain.remove(0, 1);
-        QFile::rename(base + name, base + plain); // an existing target keeps both files
+        // A usable target keeps both files; a damaged one gives way to the new copy.
+        if (QFileInfo::exists(base + plain) && !isUsablePicture(base + plain, plain))
+            QFile::remove(base + plain);
+        QFile::rename(base + name, base + plain);
     }
     return true;
 }

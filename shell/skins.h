@@ -52,11 +52,13 @@ QStringList skinMembers();
 // programDir + "skins/" + name, with a trailing "\" (or "/") turned into "/".
 QString skinFolder(const QString& skinDir);
 
-// True when the named skin folder holds all nine skin files.
+// True when the named skin folder holds all nine skin files, each a picture of a usable size
+// (back.bmp at least 99 x 80, the others at least 1 x 1).
 bool skinIsComplete(const QString& skinDir);
 
 // Creates folder and writes the listed archive members into it; then, walking the list from the
-// start while names begin with "_", renames each file to its name without leading "_".
+// start while names begin with "_", renames each file to its name without leading "_" (a damaged
+// file of that name is replaced, a usable one is kept beside the new copy).
 // Any failure ends the program with string 300 (see setFatalHandler); false if that returns.
 bool extractSkin(const QString& folder, const QStringList& names);
 

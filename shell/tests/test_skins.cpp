@@ -109,6 +109,36 @@ private slots:
         QVERIFY(fatal.isEmpty());
     }
 
+    void damagedPictureCountsAsMissing_data() {
+        QTest::addColumn<QString>("member");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty back.bmp") << "back.bmp" << QByteArray();
+        QTest::newRow("back.bmp that is no picture") << "back.bmp" << QByteArray("BM but not a bitmap");
+        QTest::newRow("back.bmp too small for the chrome")
+            << "back.bmp" << fixture::bmp(fixture::solid(98, 80, Qt::red));
+        QTest::newRow("empty stalk.bmp") << "stalk.bmp" << QByteArray();
+    }
+    void damagedPictureCountsAsMissing() {
+        QFETCH(QString, member);
+        QFETCH(QByteArray, bytes);
+        initSkins();
+        QFile damaged(skinPath("gold/" + member));
+        QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        damaged.write(bytes);
+        damaged.close();
+        QVERIFY(!skinIsComplete("gold\\"));
+
+        settings().skinDir = "gold\\";
+        applySkin();
+        QCOMPARE(settings().skinDir, "standard\\");
+        QCOMPARE(skins().topRightCorner.size(), QSize(70, 32)); // the window buttons' picture
+        QCOMPARE(skins().panelColor, QColor(72, 20, fixture::kStandardTag));
+        // The damaged file is written out again, so the skin can be chosen once more.
+        QVERIFY(skinIsComplete("gold\\"));
+        QCOMPARE(QImage(skinPath("gold/back.bmp")).pixelColor(1, 2), QColor(1, 2, fixture::kGoldTag));
+        QVERIFY(fatal.isEmpty());
+    }
+
     void renamingStopsAtTheFirstPlainName() {
         QVERIFY(extractSkin(skinPath("mixed"), {"_back.bmp", "stalk.bmp", "__okcancel.bmp"}));
         QCOMPARE(filesIn(skinPath("mixed")), QStringList({"__okcancel.bmp", "back.bmp", "stalk.bmp"}));
