@@ -23,7 +23,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->window() == this)
             DisplayHint(widget->toolTip());
         break;
+    case QEvent::Resize:
+        // The view takes a new width only when Qt lays it out, after a pane hides or the window is sized.
+        if (watched == visor && static_cast<QResizeEvent*>(event)->oldSize().width() != visor->width())
+            ajustalineas();
+        break;
     case QEvent::MouseButtonRelease:
+        // The window filters the whole application's events (FormCreate), so a click on the title strip comes once.
         if (watched == fondob)
             fondobClick();
         break;

@@ -162,7 +162,6 @@ void TForm1::buildComponents() {
     fondob = new QFrame(this);
     fondob->setGeometry(68, 5, 500, 20);
     fondob->setCursor(Qt::PointingHandCursor);
-    fondob->installEventFilter(this);
     fondobCaption = new QLabel(kCaption, fondob);
     fondobCaption->setStyleSheet(QStringLiteral("color: #B22222; font-weight: bold;"));
     // The caption keeps the strip's first 130 pixels, or what its text needs in the desktop's font.

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QToolButton>
 
 class TestHistory : public QObject {
@@ -54,6 +55,21 @@ private slots:
         QVERIFY(f.form->currentMisc.isEmpty());
         f.form->BackForwardClick();
         QCOMPARE(f.form->currentPage, 0);
+    }
+
+    void titleStripClickOpensAboutOnce() {
+        WindowFixture f;
+        f.form->carga(9, true);
+        QSignalSpy loads(f.form->visor, &QTextEdit::textChanged);
+        f.form->fondobClick();
+        const qsizetype perOpening = loads.count();
+        QVERIFY(perOpening > 0);
+
+        f.form->carga(9, false);
+        loads.clear();
+        QTest::mouseClick(f.form->fondob, Qt::LeftButton, {}, QPoint(200, 10));
+        QCOMPARE(loads.count(), perOpening);
+        QCOMPARE(f.form->camino, QStringList{"0:0"});
     }
 
     void inPageJumpsAndArchivePages() {
