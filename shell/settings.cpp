@@ -77,6 +77,9 @@ void cargaIni(const SettingsStore& store, Settings& values) {
         if (values.skinDir.isEmpty())
             values.skinDir = QStringLiteral("standard\\");
     }
+    // A hand-edited size the page can't be read at goes back to the default.
+    if (values.fontSize < kSmallestFontSize || values.fontSize > kLargestFontSize)
+        values.fontSize = Settings().fontSize;
     if (values.stDelay == 0)
         values.stDelay = 40;
     if (values.cDelay == 0)

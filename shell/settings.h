@@ -4,6 +4,10 @@
 
 class SettingsStore;
 
+// The font sizes, in points, that a stored "FontSize" may hold.
+inline constexpr int kSmallestFontSize = 6;
+inline constexpr int kLargestFontSize = 72;
+
 // The program-wide preferences, as they are when nothing is stored.
 struct Settings {
     QString fontName = QStringLiteral("Times New Roman"); // page view's default font
@@ -21,7 +25,8 @@ struct Settings {
 Settings& settings();
 
 // Loads the store into values (the password is unscrambled). A store without "FontName"
-// leaves every value as it is when nothing is stored.
+// leaves every value as it is when nothing is stored; so does a font size outside
+// kSmallestFontSize..kLargestFontSize or a zero delay.
 void cargaIni(const SettingsStore& store, Settings& values);
 
 // Writes every value, in a fixed order, then saves the store once. "Path" records programDir

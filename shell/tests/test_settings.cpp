@@ -199,7 +199,31 @@ private slots:
     void binaryReadsAsLittleEndianInteger() {
         QFETCH(QByteArray, stored);
         QFETCH(int, fontSize);
-        QCOMPARE(load(file(regFile("\"FontName\"=\"Arial\"\n\"FontSize\"=" + stored + "\n"))).fontSize, fontSize);
+        const RegFileStore store(file(regFile("\"FontName\"=\"Arial\"\n\"FontSize\"=" + stored + "\n")));
+        QCOMPARE(store.readInteger("FontSize"), fontSize);
+    }
+
+    void fontSizeOutsideTheRangeLoadsAsDefault_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("fontSize");
+        QTest::newRow("largest integer") << QByteArray("dword:7fffffff") << 13;
+        QTest::newRow("negative") << QByteArray("dword:ffffffff") << 13;
+        QTest::newRow("zero") << QByteArray("dword:00000000") << 13;
+        QTest::newRow("below") << QByteArray("dword:00000005") << 13;
+        QTest::newRow("smallest") << QByteArray("dword:00000006") << 6;
+        QTest::newRow("largest") << QByteArray("dword:00000048") << 72;
+        QTest::newRow("above") << QByteArray("dword:00000049") << 13;
+    }
+    void fontSizeOutsideTheRangeLoadsAsDefault() {
+        QFETCH(QByteArray, stored);
+        QFETCH(int, fontSize);
+        const QString path = file(regFile("\"FontName\"=\"Arial\"\n\"FontSize\"=" + stored + "\n"));
+        const Settings loaded = load(path);
+        QCOMPARE(loaded.fontSize, fontSize);
+        // What is saved back is the size in use, not the stored one.
+        RegFileStore store(path);
+        grabaIni(store, loaded, "/p/");
+        QCOMPARE(RegFileStore(path).readInteger("FontSize"), fontSize);
     }
 
     void damagedFileReadsAsMissing() {
@@ -220,7 +244,7 @@ private slots:
                                           "\"Password\"=hex(1):41,00,42,00,\\\n")); // cut off at the end
         const Settings loaded = load(path);
         QCOMPARE(loaded.fontName, "Arial");
-        QCOMPARE(loaded.fontSize, 0);
+        QCOMPARE(loaded.fontSize, 13);
         QCOMPARE(loaded.stDelay, 40);
         QCOMPARE(loaded.cDelay, 60);
         QVERIFY(!loaded.playSound);
