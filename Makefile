@@ -25,7 +25,10 @@ install-local: build
 
 bench: build
 	@cmake --build $(BUILD) -j $(JOBS) --target benchmarks
-	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b; done
+	@# Only the benchmark programs: the folder also holds each one's bench_*_autogen folder.
+	@for b in $(BUILD)/bench/bench_*; do \
+		if [ -f "$$b" ] && [ -x "$$b" ]; then echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; fi; \
+	done
 
 clean:
 	rm -rf $(BUILD)
