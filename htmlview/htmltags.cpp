@@ -55,6 +55,29 @@ void parseTag(QStringView body, HtmlToken& token) {
     }
 }
 
+// The search for a tag's closing '>': outside quotes (just after '=' or not), or inside a quoted value.
+enum ScanState : quint8 { Plain = 1, AfterEquals = 2, InDoubleQuotes = 4, InSingleQuotes = 8 };
+
+// The state after ch; closes is set when ch is the closing '>'.
+ScanState scanStep(ScanState state, QChar ch, bool& closes) {
+    closes = false;
+    if (state == InDoubleQuotes || state == InSingleQuotes) {
+        const bool ends = ch == (state == InDoubleQuotes ? u'"' : u'\'');
+        return ends ? Plain : state;
+    }
+    if (ch == u'>') {
+        closes = true;
+        return Plain;
+    }
+    if (state == AfterEquals && ch == u'"')
+        return InDoubleQuotes;
+    if (state == AfterEquals && ch == u'\'')
+        return InSingleQuotes;
+    if (ch.isSpace())
+        return state;
+    return ch == u'=' ? AfterEquals : Plain;
+}
+
 } // namespace
 
 const HtmlAttribute* HtmlToken::attribute(const char* attributeName) const {
@@ -100,6 +123,30 @@ QString HtmlToken::write() const {
     return out;
 }
 
+// The '>' that closes the tag whose name starts at from, outside quoted values; -1 when none follows.
+qsizetype HtmlLexer::tagEnd(qsizetype from) {
+    const qsizetype size = m_html.size();
+    ScanState state = Plain;
+    bool closes = false;
+    qsizetype i = from;
+    for (; i < size; ++i) {
+        if (!m_deadEnds->empty() && ((*m_deadEnds)[size_t(i)] & state))
+            break; // an earlier search went on from here in this state and found no '>'
+        state = scanStep(state, m_html[i], closes);
+        if (closes)
+            return i;
+    }
+    // Walk the same way again, marking each step as leading nowhere.
+    if (m_deadEnds->empty())
+        m_deadEnds->resize(size_t(size));
+    state = Plain;
+    for (qsizetype j = from; j < i; ++j) {
+        (*m_deadEnds)[size_t(j)] |= state;
+        state = scanStep(state, m_html[j], closes);
+    }
+    return -1;
+}
+
 HtmlToken HtmlLexer::next() {
     HtmlToken token;
     const qsizetype start = m_pos;
@@ -116,24 +163,8 @@ HtmlToken HtmlLexer::next() {
         const bool tagStart =
             c.isLetter() || c == u'!' || (c == u'/' && m_pos + 2 < size && m_html[m_pos + 2].isLetter());
         if (tagStart) {
-            // Find the closing '>' outside quoted values.
-            qsizetype i = m_pos + 1;
-            QChar quote;
-            bool afterEquals = false;
-            for (; i < size; ++i) {
-                const QChar ch = m_html[i];
-                if (!quote.isNull()) {
-                    if (ch == quote)
-                        quote = QChar();
-                } else if (ch == u'>') {
-                    break;
-                } else if ((ch == u'"' || ch == u'\'') && afterEquals) {
-                    quote = ch;
-                }
-                if (!ch.isSpace())
-                    afterEquals = ch == u'=';
-            }
-            if (i < size) {
+            const qsizetype i = tagEnd(m_pos + 1);
+            if (i >= 0) {
                 m_pos = i + 1;
                 token.raw = m_html.mid(start, m_pos - start);
                 if (c == u'!') {

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 #include <QStringView>
+#include <memory>
+#include <vector>
 
 // A small lexer for the HTML our pages are made of: text runs, tags and comments, with attributes that may be
 // upper- or lower-case, quoted or not, or bare (`transp`).
@@ -34,11 +36,16 @@ struct HtmlToken {
 
 class HtmlLexer {
 public:
-    explicit HtmlLexer(QStringView html) : m_html(html) {}
+    explicit HtmlLexer(QStringView html) : m_html(html), m_deadEnds(std::make_shared<std::vector<quint8>>()) {}
     bool atEnd() const { return m_pos >= m_html.size(); }
     HtmlToken next();
 
 private:
+    qsizetype tagEnd(qsizetype from);
+
     QStringView m_html;
     qsizetype m_pos = 0;
+    // Per character, the search states from which a tag's closing '>' is known not to follow. Filled from the
+    // first tag left open on and shared by copies of the lexer, it keeps runs of unclosed tags linear.
+    std::shared_ptr<std::vector<quint8>> m_deadEnds;
 };

@@ -5,9 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStringDecoder>
+#include <optional>
 
 namespace {
 
@@ -315,7 +317,10 @@ QByteArray RegFileStore::format(const QList<RegValue>& values) {
 
 QList<RegValue> RegFileStore::parse(const QByteArray& bytes) {
     const QString key = keyName();
-    QList<RegValue> values;
+    // A value named again replaces the earlier one and moves to the end: the earlier one's place is
+    // emptied and the list closed up once at the end, so the reading stays linear.
+    QList<std::optional<RegValue>> places;
+    QHash<QString, qsizetype> placeOf; // case-folded name -> its place
     bool inKey = false;
     const QStringList lines = decode(bytes).split(QLatin1Char('\n'));
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -345,9 +350,16 @@ QList<RegValue> RegFileStore::parse(const QByteArray& bytes) {
         RegValue v = readData(name, data);
         if (v.type == RegValue::Missing)
             continue;
-        values.removeIf([&](const RegValue& old) { return old.name.compare(name, Qt::CaseInsensitive) == 0; });
-        values.append(v);
+        const QString folded = name.toCaseFolded();
+        if (const auto earlier = placeOf.constFind(folded); earlier != placeOf.constEnd())
+            places[*earlier].reset();
+        placeOf.insert(folded, places.size());
+        places.append(std::move(v));
     }
+    QList<RegValue> values;
+    for (std::optional<RegValue>& v : places)
+        if (v)
+            values.append(std::move(*v));
     return values;
 }
 

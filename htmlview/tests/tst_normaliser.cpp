@@ -3,6 +3,7 @@
 #include "htmltags.h"
 #include "viewtesting.h"
 
+#include <QElapsedTimer>
 #include <QTextTable>
 #include <QtTest>
 
@@ -74,6 +75,31 @@ private slots:
         QCOMPARE(token.name, name);
         QCOMPARE(token.write(), written);
         QCOMPARE(lexer.next().raw.toString(), QString("tail"));
+    }
+
+    void tagLeftOpenIsText() {
+        // The '>' inside the open value doesn't close <p>, but it does close <b> read outside any value.
+        const QString html = "<p x=\"<b>";
+        HtmlLexer lexer(html);
+        const HtmlToken first = lexer.next();
+        QCOMPARE(first.kind, HtmlToken::Kind::Text);
+        QCOMPARE(first.raw.toString(), QString("<p x=\""));
+        QVERIFY(lexer.next().isOpen("b"));
+        QVERIFY(lexer.atEnd());
+    }
+
+    void tagsNeverClosedTakeLinearTime_data() {
+        QTest::addColumn<QString>("html");
+        QTest::newRow("bare tag starts") << QString("<a").repeated(50000);
+        QTest::newRow("open quoted values") << QString("<a x=\"").repeated(40000);
+    }
+    void tagsNeverClosedTakeLinearTime() {
+        QFETCH(QString, html);
+        QElapsedTimer clock;
+        clock.start();
+        const NormalisedHtml out = normaliseHtml(html);
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed()) + " ms"));
+        QCOMPARE(out.html, html); // tags never closed are text
     }
 
     void dirBecomesIndentedBlocks_data() {

@@ -2,6 +2,7 @@
 #include "settings.h"
 #include "settingsstore.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -257,6 +258,32 @@ private slots:
         RegFileStore store(path);
         grabaIni(store, loaded, "/p/");
         QVERIFY(sameSettings(load(path), loaded));
+    }
+
+    void valueNamedAgainTakesThePlaceOfTheFirst() {
+        const QList<RegValue> values = RegFileStore::parse(
+            regFile("\"A\"=dword:00000001\n\"B\"=dword:00000002\n\"a\"=dword:00000003\n\"C\"=dword:00000004\n"));
+        QStringList names;
+        for (const RegValue& v : values)
+            names << v.name + "=" + QString::number(v.dword);
+        QCOMPARE(names, QStringList({"B=2", "a=3", "C=4"}));
+    }
+
+    void manyValuesReadInLinearTime() {
+        // About 1 MB: 40,000 values, every name given twice in different case.
+        QByteArray values;
+        for (int i = 0; i < 40000; ++i)
+            values += QByteArray(i % 2 ? "\"value" : "\"VALUE") + QByteArray::number(i / 2) +
+                      "\"=dword:" + QByteArray::number(i, 16).rightJustified(8, '0') + "\n";
+        const QByteArray bytes = regFile(values);
+        QVERIFY(bytes.size() > 1000000);
+        QElapsedTimer clock;
+        clock.start();
+        const QList<RegValue> parsed = RegFileStore::parse(bytes);
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed()) + " ms"));
+        QCOMPARE(parsed.size(), 20000);
+        QCOMPARE(parsed.last().name, "value19999");
+        QCOMPARE(parsed.last().dword, 39999u);
     }
 
     void unreadableFilesCountAsFirstRun_data() {
