@@ -136,7 +136,6 @@ void TForm1::muestraOrac() {
     if (oraclePaneShown() && answer.answerShown)
         NH1Click();
     update();
-    ajustalineas();
 }
 
 void TForm1::oractimerTimer() {

@@ -14,7 +14,6 @@ void TForm1::indbClick() {
     const bool show = indice->isHidden();
     indice->setVisible(show);
     oraculo->setVisible(show);
-    ajustalineas();
 }
 
 QString TForm1::pageTitle() const {

@@ -1,4 +1,4 @@
-// Keys of the main window, the go-to box and the hints in the status panel.
+// Keys of the main window, the go-to box and the hints in the status panel; the window's event filter.
 #include "mainwindow.h"
 
 #include "htmlview.h"
@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QTimer>
 #include <QToolButton>

@@ -274,7 +274,6 @@ void TForm1::buildComponents() {
         if (oraculo->isHidden() && indice->isHidden()) {
             oraculo->show();
             indice->show();
-            ajustalineas();
         }
     });
     connect(inicial, &QTimer::timeout, this, [this] {

@@ -136,6 +136,32 @@ private slots:
         QVERIFY(f.form->indice->isHidden());
     }
 
+    void rulesFollowTheViewWhenThePanesHide() {
+        WindowFixture f;
+        f.form->resize(1100, 700);
+        f.form->carga(7, true);
+        QTest::qWait(10);
+        QTest::keyClick(f.form.get(), Qt::Key_I);
+        QTest::keyClick(f.form.get(), Qt::Key_I);
+        QVERIFY(f.form->indice->isHidden() && f.form->oraculo->isHidden());
+        QTest::qWait(10); // the window lays the view out from the event loop
+        const int width = f.form->visor->currentWidth();
+        QCOMPARE(width, f.form->fondopanel->width());
+        QVERIFY2(f.form->Memo1[0].contains(QString::number(width - 40)), qPrintable(f.form->Memo1[0]));
+    }
+
+    void smallestWindowShowsTheWholeBottomBar() {
+        WindowFixture f;
+        f.form->resize(100, 100); // as small as the window lets itself be made
+        QTest::qWait(10);
+        QCOMPARE(f.form->size(), f.form->minimumSize());
+        const QWidget* bar = f.form->Panel1;
+        QVERIFY(f.form->rect().contains(bar->geometry()));
+        for (const QWidget* control : {static_cast<QWidget*>(f.form->helpb), static_cast<QWidget*>(f.form->fontb),
+                                       static_cast<QWidget*>(f.form->go)})
+            QVERIFY2(bar->contentsRect().contains(control->geometry()), qPrintable(control->toolTip()));
+    }
+
     void errorsLeaveThePageAlone() {
         WindowFixture f;
         f.form->carga(3, true);
