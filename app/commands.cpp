@@ -5,6 +5,7 @@
 #include "htmlview.h"
 #include "printing.h"
 
+#include <QFrame>
 #include <QScrollArea>
 #include <QTimer>
 #include <stdexcept>
@@ -49,6 +50,13 @@ void TForm1::maxClick() {
         showMaximized();
     }
     FormResize();
+}
+
+QSize TForm1::smallestSize() const {
+    int right = 0;
+    for (const QWidget* control : Panel1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        right = qMax(right, control->geometry().x() + control->geometry().width());
+    return {2 * kBarMargin + right + Panel1->frameWidth(), 300};
 }
 
 void TForm1::bcancelClick() {

@@ -156,7 +156,6 @@ bool TForm1::FormCreate() {
 
 void TForm1::buildComponents() {
     resize(640, 543);
-    setMinimumSize(400, 300);
     makeFrameless(this, true);
 
     fondob = new QFrame(this);
@@ -239,6 +238,7 @@ void TForm1::buildComponents() {
     go->setGeometry(425, 4, 29, 21);
     go->setStyleSheet(QStringLiteral("color: navy; font-weight: bold;"));
     go->hide();
+    setMinimumSize(smallestSize());
     connect(indb, &QToolButton::clicked, this, &TForm1::indbClick);
     connect(BackButton, &QToolButton::clicked, this, &TForm1::BackForwardClick);
     connect(printb, &QToolButton::clicked, this, &TForm1::printbClick);
@@ -373,8 +373,7 @@ void TForm1::FormResize() {
     fondopanel->setGeometry(7, 31, W - 15, H - 31 - 55);
     const int captionWidth = fondobCaption->width();
     Panel2->setGeometry(captionWidth, 0, fondob->width() - captionWidth, fondob->height());
-    Panel1->setGeometry(20, H - Panel1->height() - 16, W - 40, Panel1->height());
-    ajustalineas();
+    Panel1->setGeometry(kBarMargin, H - Panel1->height() - 16, W - 2 * kBarMargin, Panel1->height());
     update();
 }
 

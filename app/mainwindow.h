@@ -35,6 +35,8 @@ class SettingsStore;
 
 // Height of one index entry; the index scrolls by it.
 inline constexpr int kIndexButtonHeight = 20;
+// The space left and right of the bottom bar.
+inline constexpr int kBarMargin = 20;
 
 // How the main window is started: what tests and the command line may set.
 struct StartOptions {
@@ -87,6 +89,8 @@ public:
     void maxClick();
     void bcancelClick();
     void ajustalineas();
+    // The smallest window that shows the whole bottom bar, the go-to box included.
+    QSize smallestSize() const;
 
     // The search, the Control Panel and the tips of the day.
     void findbClick();
