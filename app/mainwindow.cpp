@@ -110,8 +110,7 @@ bool TForm1::FormCreate() {
     orachico = loadArchiveBitmap(QStringLiteral("orachico.bmp"));
     backleft = loadArchiveBitmap(QStringLiteral("backleft.bmp"));
     if (backleft.isNull()) {
-        fatalError(loadProgramString(52) + archiveName() + loadProgramString(53) + QLatin1Char('\r') +
-                   loadProgramString(1) + QLatin1Char(' ') + versionOf(kCaption) + loadProgramString(54));
+        fatalError(invalidProgramMessage(archiveName(), versionOf(kCaption)));
         return false;
     }
 

@@ -92,3 +92,8 @@ QString loadProgramString(int id) {
         return QString();
     return QString::fromUtf8(it->text).left(kMaxProgramString);
 }
+
+QString invalidProgramMessage(const QString& archiveName, const QString& version) {
+    return loadProgramString(52) + archiveName + loadProgramString(53) + QLatin1Char('\r') + loadProgramString(1) +
+           QLatin1Char(' ') + version + loadProgramString(54);
+}

@@ -48,11 +48,11 @@ private slots:
         QCOMPARE(loadProgramString(id), text);
     }
 
-    void invalidArchiveMessageIsComposed() {
-        const QString message = loadProgramString(52) + "DATA1.HHZ" + loadProgramString(53) + "\r" +
-                                loadProgramString(1) + " " + "1.15" + loadProgramString(54);
-        QCOMPARE(message, "You can't open the DATA1.HHZ file of an invalid program.\rVelkora I Ching 1.15 must be "
-                          "terminated.");
+    void invalidProgramMessageNamesTheArchiveAndVersion() {
+        QCOMPARE(invalidProgramMessage("DATA1.HHZ", "1.15"),
+                 "You can't open the DATA1.HHZ file of an invalid program.\rVelkora I Ching 1.15 must be terminated.");
+        QCOMPARE(invalidProgramMessage("other.zip", "2.0"),
+                 "You can't open the other.zip file of an invalid program.\rVelkora I Ching 2.0 must be terminated.");
     }
 
     void everyStringFits() {
