@@ -1,8 +1,10 @@
 #include "application.h"
 
+#include "fatal.h"
 #include "programstrings.h"
 
 #include <QMessageBox>
+#include <QStringList>
 #include <exception>
 
 namespace {
@@ -12,14 +14,36 @@ std::function<void(const QString&)>& errorBox() {
     return box;
 }
 
+// The errors raised while startUp runs its step; null outside it.
+QStringList* startUpErrors = nullptr;
+
 } // namespace
 
 bool QorinApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {
-        showError(QString::fromUtf8(e.what()));
+        if (startUpErrors)
+            startUpErrors->append(QString::fromUtf8(e.what()));
+        else
+            showError(QString::fromUtf8(e.what()));
     }
+    return false;
+}
+
+bool QorinApplication::startUp(const std::function<void()>& step) {
+    QStringList errors;
+    startUpErrors = &errors;
+    try {
+        step();
+        QCoreApplication::sendPostedEvents(); // the first layout and paint
+    } catch (const std::exception& e) {
+        errors.append(QString::fromUtf8(e.what()));
+    }
+    startUpErrors = nullptr;
+    if (errors.isEmpty())
+        return true;
+    fatalError(errors.first());
     return false;
 }
 

@@ -94,9 +94,13 @@ int run(int argc, char** argv) {
         QObject::connect(form.get(), &TForm1::introductionShown, form.get(),
                          [&form] { QTimer::singleShot(0, form.get(), &QWidget::close); });
     // Without a window manager a maximized window keeps its size, so it is given the screen first.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        form->setGeometry(screen->availableGeometry());
-    form->showMaximized();
+    const bool shown = QorinApplication::startUp([&form] {
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            form->setGeometry(screen->availableGeometry());
+        form->showMaximized();
+    });
+    if (!shown)
+        return 1;
     return app.exec();
 }
 

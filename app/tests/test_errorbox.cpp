@@ -1,7 +1,26 @@
 #include "application.h"
+#include "craftedarchive.h"
+#include "member.h"
+#include "resources.h"
 #include "windowfixture.h"
 
 #include <QTimer>
+
+namespace {
+
+// A main window that reads a member of its archive when it is first shown.
+class ReadsAtFirstShow : public TForm1 {
+public:
+    using TForm1::TForm1;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        TForm1::showEvent(event);
+        (void)expande(Compre, archiveName(), QStringLiteral("late.htm"));
+    }
+};
+
+} // namespace
 
 class TestErrorBox : public QObject {
     Q_OBJECT
@@ -25,6 +44,31 @@ private slots:
         f.form->carga(4, true);
         QCOMPARE(f.form->currentPage, 4);
         QorinApplication::setErrorBox({});
+    }
+
+    void errorsOfTheFirstShowEndTheStartUp() {
+        QList<crafted::Member> members = crafted::membersOf(QORIN_ARCHIVE);
+        members.append(crafted::damaged({"late.htm", "<p>read at show time"}, crafted::Damage::FlippedByte));
+        QTemporaryDir folder;
+        QVERIFY(crafted::write(folder.filePath("DATA1.HHZ"), crafted::zip(members)));
+        QVERIFY(enterProgramFolder(folder.path()));
+        QStringList fatal, shown;
+        setFatalHandler([&](const QString& message) { fatal << message; });
+        QorinApplication::setErrorBox([&](const QString& message) { shown << message; });
+        RegFileStore store(folder.filePath("Qorin.reg"));
+        StartOptions options;
+        options.store = &store;
+        {
+            ReadsAtFirstShow form(options);
+            QVERIFY(form.created());
+            QVERIFY(!QorinApplication::startUp([&form] { form.show(); }));
+        }
+        setFatalHandler({});
+        QorinApplication::setErrorBox({});
+        Archive::clearCache();
+        QCOMPARE(fatal.size(), 1);
+        QVERIFY2(fatal[0].contains("late.htm") && fatal[0].contains("damaged"), qPrintable(fatal[0]));
+        QVERIFY(shown.isEmpty());
     }
 };
 
