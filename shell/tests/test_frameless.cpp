@@ -49,9 +49,15 @@ class TestFrameless : public QObject {
     }
 
 private slots:
-    void hasNoCaptionBar() {
+    void windowSystemDrawsNoFrame() {
+        // A plain window gets the window system's frame and caption around it; this one fills its own outline.
+        QWidget plain;
+        plain.resize(300, 200);
+        plain.show();
         Window w(true);
-        QVERIFY(w.window.windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(QTest::qWaitForWindowExposed(&plain) && QTest::qWaitForWindowExposed(&w.window));
+        QVERIFY(plain.frameGeometry() != plain.geometry());
+        QCOMPARE(w.window.frameGeometry(), w.window.geometry());
     }
 
     void pressOnBareBackgroundMoves_data() {

@@ -241,11 +241,16 @@ private slots:
         QCOMPARE(window.pixel(5, 0), qRgb(255, 255, 255));
     }
 
-    void freeSkinsDropsThePictures() {
+    void skinChangeAfterFreeingWritesTheSkinsAgain() {
         initSkins();
-        freeSkins();
-        QVERIFY(skins().topLeftCorner.isNull());
-        QVERIFY(skins().members.isEmpty());
+        freeSkins(); // as the window does when it closes
+        QVERIFY(QDir(skinPath("")).removeRecursively());
+        settings().skinDir = "gold\\";
+        applySkin();
+        QCOMPARE(settings().skinDir, "standard\\");
+        QVERIFY(skinIsComplete("standard\\") && skinIsComplete("gold\\"));
+        QCOMPARE(skins().topLeftCorner.size(), QSize(70, 32));
+        QVERIFY(fatal.isEmpty());
     }
 };
 
