@@ -130,6 +130,7 @@ void Tfcoins::bthrowClick() {
     const int a = colocacoin(coin1, w);
     const int b = colocacoin(coin2, 3 * w);
     const int c = colocacoin(coin3, 5 * w);
+    respuesta->raise(); // the log stays readable over a coin that lands on it
     pendingText = loadProgramString(50) + QString::number(throwCount) + QStringLiteral(": ") + QString::number(a) +
                   QLatin1Char('+') + QString::number(b) + QLatin1Char('+') + QString::number(c) + QLatin1Char('=') +
                   QString::number(a + b + c) + QLatin1Char('\r') + log;

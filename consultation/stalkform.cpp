@@ -6,6 +6,8 @@
 #include "settings.h"
 #include "skins.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,6 +67,19 @@ QFont pixelFont(const QString& family, int pixels) {
     return font;
 }
 
+// font, made smaller where needed until each of lines fits width on one line and rows lines fit height.
+QFont fitting(QFont font, const QStringList& lines, const QSize& room, int rows) {
+    for (int pixels = QFontInfo(font).pixelSize(); pixels > 6; --pixels) {
+        const QFontMetrics metrics(font);
+        if ((metrics.lineSpacing() + 1) * rows <= room.height() && // a laid-out line may round up a pixel
+            std::all_of(lines.begin(), lines.end(),
+                        [&](const QString& line) { return metrics.horizontalAdvance(line) <= room.width(); }))
+            break;
+        font.setPixelSize(pixels - 1);
+    }
+    return font;
+}
+
 } // namespace
 
 Tpalitos::Tpalitos(Generator& gen, QWidget* parent, QSize size)
@@ -104,8 +119,11 @@ void Tpalitos::FormCreate() {
     question = new QLabel(QStringLiteral("Question"), pantalla);
     question->move(10, 10);
     question->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    question->adjustSize();
     pregunta = new QLineEdit(pantalla);
-    pregunta->setGeometry(70, 8, nearest(550 * scale), 22);
+    // The box starts after its caption and ends where the table's design puts its end.
+    const int questionX = std::max(70, question->geometry().right() + 6);
+    pregunta->setGeometry(questionX, 8, 70 + nearest(550 * scale) - questionX, 22);
     pregunta->setToolTip(loadProgramString(22));
     cancelar = new QPushButton(loadProgramString(15), pantalla);
     cancelar->setGeometry(nearest(650 * scale), 6, nearest(100 * scale), 26);
@@ -122,7 +140,12 @@ void Tpalitos::FormCreate() {
     QFont logFont = pixelFont(QStringLiteral("MS Serif"), 13);
     if (scale < 1)
         logFont.setPointSize(6);
-    sobranm->setFont(logFont);
+    // The heading, its rule and the six lines' counts show whole, one to a line and without scrolling.
+    sobranm->setLineWrapMode(QPlainTextEdit::NoWrap);
+    const int inside = 2 * (sobranm->frameWidth() + int(sobranm->document()->documentMargin()));
+    const QString widestCount = QStringLiteral("6: 3 +3 +3 =9");
+    sobranm->setFont(fitting(logFont, {loadProgramString(21), QString(25, QLatin1Char('-')), widestCount},
+                             sobranm->size() - QSize(inside, inside), 8));
     QPalette memo = sobranm->palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         memo.setColor(group, QPalette::Text, Qt::black);

@@ -71,6 +71,15 @@ private slots:
         QVERIFY(!c.form.isVisible());
     }
 
+    void theLogStaysAboveTheCoins() {
+        OracleFixture f;
+        CoinForm c;
+        c.throwOnce();
+        const QObjectList order = c.form.children(); // back to front
+        for (AnimatedPicture* coin : {c.form.coin1, c.form.coin2, c.form.coin3})
+            QVERIFY(order.indexOf(c.form.respuesta) > order.indexOf(coin));
+    }
+
     void coinsTurnAndStopTogether() {
         OracleFixture f;
         CoinForm c(5);

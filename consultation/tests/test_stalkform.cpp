@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 
 namespace {
@@ -49,6 +51,29 @@ private slots:
         StalkForm narrow(QSize(640, 480));
         QCOMPARE(narrow.form.sobranm->font().pointSize(), 6);
         QCOMPARE(narrow.form.stalks[0]->size(), QSize(5, 384));
+    }
+
+    void theQuestionsCaptionAndTheWholeLogShowUncut_data() {
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("640") << QSize(640, 480);
+        QTest::newRow("800") << QSize(800, 600);
+        QTest::newRow("1024") << QSize(1024, 768);
+    }
+    void theQuestionsCaptionAndTheWholeLogShowUncut() {
+        QFETCH(QSize, screen);
+        OracleFixture f;
+        StalkForm s(screen);
+        QVERIFY(s.form.question->geometry().right() < s.form.pregunta->x());
+        QVERIFY(s.form.pregunta->geometry().right() < s.form.cancelar->x());
+        s.ask();
+        while (!s.form.stalksComplete)
+            s.clickAt(s.middle());
+        QPlainTextEdit* log = s.form.sobranm;
+        const int width = log->viewport()->width() - 2 * int(log->document()->documentMargin());
+        for (const QString& line : s.form.logLines())
+            QVERIFY2(QFontMetrics(log->font()).horizontalAdvance(line) <= width, qPrintable(line));
+        QCOMPARE(log->document()->lineCount(), s.form.logLines().size()); // no line wraps
+        QCOMPARE(log->verticalScrollBar()->maximum(), 0);                 // and all of them show
     }
 
     void aFullConsultationByClicks() {
