@@ -171,6 +171,21 @@ private slots:
         QCOMPARE(f.form->visor->GetPosition(), position);
     }
 
+    void aNewFontSizeKeepsTheTextAtTheTopOfTheView() {
+        WindowFixture f;
+        f.form->carga(1, true);
+        f.form->visor->SetPosition(1500);
+        const int atTop = f.form->visor->cursorForPosition(QPoint(0, 0)).blockNumber();
+        QVERIFY(atTop > 0);
+        f.runDialog = [](QDialog& d) {
+            as<Tfpref>(d).fsize->setValue(Tfpref::convertPosition(18));
+            return int(QDialog::Accepted);
+        };
+        f.form->fontbClick();
+        QCOMPARE(f.form->visor->DefFontSize, 18);
+        QCOMPARE(f.form->visor->cursorForPosition(QPoint(0, 0)).blockNumber(), atTop);
+    }
+
     void okWithoutVisitingSkinsKeepsAndReappliesTheSkin() {
         WindowFixture f;
         settings().skinDir = "green\\";
