@@ -67,6 +67,7 @@ TFbuscar::TFbuscar(QWidget* parent)
     nextbtn->setGeometry(288, 50, 78, 27);
     nextbtn->setEnabled(false);
     nextbtn->setAutoDefault(false);
+    fitCaptions();
 
     mensaje = new QFrame(this);
     mensaje->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -92,6 +93,17 @@ TFbuscar::TFbuscar(QWidget* parent)
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>())
         child->installEventFilter(this);
+}
+
+void TFbuscar::fitCaptions() {
+    // The captions keep their places beside their boxes, grown to what the desktop's font needs.
+    const QSize heading = Label3->sizeHint().expandedTo(QSize(268, 17)).boundedTo(QSize(findbtn->x() - 12, 23));
+    Label3->setGeometry(8, std::max(0, tfind->y() - 1 - heading.height()), heading.width(), heading.height());
+    const QSize caption = Label1->sizeHint().expandedTo(QSize(36, 17));
+    Label1->setGeometry(from->x() - 6 - caption.width(), from->y() + (from->height() - caption.height()) / 2,
+                        caption.width(), caption.height());
+    const QSize box = CCase->sizeHint().expandedTo(QSize(130, 22));
+    CCase->setGeometry(8, 56 - (box.height() - 22) / 2, std::min(box.width(), Label1->x() - 12), box.height());
 }
 
 void TFbuscar::setupBook(const QString& lastText, int currentPage) {

@@ -79,6 +79,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void fitCaptions();
     void searchBook(int start);
 
     Mode searchMode = Mode::Book;

@@ -346,6 +346,21 @@ private slots:
         searchMemory().position = QPoint();
     }
 
+    void captionsShowWholeInALargerDesktopFont() {
+        const QFont desktop = QApplication::font();
+        QApplication::setFont(QFont(desktop.family(), 12));
+        TFbuscar dialog;
+        QApplication::setFont(desktop);
+        for (QWidget* caption : {static_cast<QWidget*>(dialog.Label3), static_cast<QWidget*>(dialog.Label1),
+                                 static_cast<QWidget*>(dialog.CCase)}) {
+            QVERIFY(caption->width() >= caption->sizeHint().width());
+            QVERIFY(caption->height() >= caption->sizeHint().height());
+        }
+        QVERIFY(dialog.CCase->geometry().right() < dialog.Label1->x());
+        QVERIFY(dialog.Label1->geometry().right() < dialog.from->x());
+        QVERIFY(dialog.Label3->geometry().bottom() < dialog.tfind->y());
+    }
+
     void escapeReleasedCloses() {
         TFbuscar dialog;
         dialog.show();
