@@ -1,5 +1,6 @@
 #include "oraclepane.h"
 
+#include "fontfit.h"
 #include "hexpicture.h"
 #include "programstrings.h"
 #include "resources.h"
@@ -94,6 +95,16 @@ OraclePane::OraclePane(QWidget* parent) : QFrame(parent) {
     baquilea = paneButton(this, 128, 275, QStringLiteral("Stalks Oracle"), QString(), 25);
     bcoins = paneButton(this, 128, 337, QStringLiteral("Coins Oracle"), QString(), 61);
     saveb->setEnabled(false);
+    // One font for the four buttons, small enough for every caption to show whole in a larger desktop font.
+    const QList<QPushButton*> buttons{openb, saveb, baquilea, bcoins};
+    const QFont font = shrinkToFit(openb->font(), [&](const QFont& candidate) {
+        return std::all_of(buttons.begin(), buttons.end(), [&](QPushButton* button) {
+            button->setFont(candidate);
+            return button->sizeHint().width() <= button->width();
+        });
+    });
+    for (QPushButton* button : buttons)
+        button->setFont(font);
 
     for (QWidget* w :
          {static_cast<QWidget*>(H1), static_cast<QWidget*>(H2), static_cast<QWidget*>(NH1), static_cast<QWidget*>(NH2)})

@@ -1,12 +1,12 @@
 #include "stalkform.h"
 
+#include "fontfit.h"
 #include "oracleform.h"
 #include "oraclemessage.h"
 #include "programstrings.h"
 #include "settings.h"
 #include "skins.h"
 
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -67,17 +67,12 @@ QFont pixelFont(const QString& family, int pixels) {
     return font;
 }
 
-// font, made smaller where needed until each of lines fits width on one line and rows lines fit height.
-QFont fitting(QFont font, const QStringList& lines, const QSize& room, int rows) {
-    for (int pixels = QFontInfo(font).pixelSize(); pixels > 6; --pixels) {
-        const QFontMetrics metrics(font);
-        if ((metrics.lineSpacing() + 1) * rows <= room.height() && // a laid-out line may round up a pixel
-            std::all_of(lines.begin(), lines.end(),
-                        [&](const QString& line) { return metrics.horizontalAdvance(line) <= room.width(); }))
-            break;
-        font.setPixelSize(pixels - 1);
-    }
-    return font;
+// Each of lines fits room's width on one line and rows lines fit its height in font.
+bool fitsIn(const QFont& font, const QStringList& lines, const QSize& room, int rows) {
+    const QFontMetrics metrics(font);
+    return (metrics.lineSpacing() + 1) * rows <= room.height() && // a laid-out line may round up a pixel
+           std::all_of(lines.begin(), lines.end(),
+                       [&](const QString& line) { return metrics.horizontalAdvance(line) <= room.width(); });
 }
 
 } // namespace
@@ -143,9 +138,9 @@ void Tpalitos::FormCreate() {
     // The heading, its rule and the six lines' counts show whole, one to a line and without scrolling.
     sobranm->setLineWrapMode(QPlainTextEdit::NoWrap);
     const int inside = 2 * (sobranm->frameWidth() + int(sobranm->document()->documentMargin()));
-    const QString widestCount = QStringLiteral("6: 3 +3 +3 =9");
-    sobranm->setFont(fitting(logFont, {loadProgramString(21), QString(25, QLatin1Char('-')), widestCount},
-                             sobranm->size() - QSize(inside, inside), 8));
+    const QStringList widest = {loadProgramString(21), QString(25, QLatin1Char('-')), QStringLiteral("6: 3 +3 +3 =9")};
+    const QSize room = sobranm->size() - QSize(inside, inside);
+    sobranm->setFont(shrinkToFit(logFont, [&](const QFont& font) { return fitsIn(font, widest, room, 8); }));
     QPalette memo = sobranm->palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         memo.setColor(group, QPalette::Text, Qt::black);

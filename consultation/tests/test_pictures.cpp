@@ -1,7 +1,12 @@
-// The pane's hexagram drawing and the animated picture.
+// The pane's hexagram drawing, its buttons and the animated picture.
 #include "animatedpicture.h"
+#include "fixture.h"
 #include "hexagram.h"
 #include "hexpicture.h"
+#include "oraclepane.h"
+
+#include <QApplication>
+#include <QPushButton>
 
 #include <QSignalSpy>
 #include <QTest>
@@ -90,6 +95,16 @@ private slots:
     void theLineHitByY() {
         QFETCH(int, y);
         QTEST(lineAtY(y), "line");
+    }
+
+    void thePaneButtonsShowTheirCaptionsWholeInALargerDesktopFont() {
+        OracleFixture f;
+        const QFont desktop = QApplication::font();
+        QApplication::setFont(QFont(desktop.family(), 12));
+        OraclePane pane;
+        QApplication::setFont(desktop);
+        for (QPushButton* button : {pane.openb, pane.saveb, pane.baquilea, pane.bcoins})
+            QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->text()));
     }
 
     void animationPlaysToTheLastFrameAndStops() {
