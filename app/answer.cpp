@@ -42,6 +42,11 @@ void TForm1::buildOraclePane() {
     connect(oraculo->saveb, &QPushButton::clicked, this, &TForm1::saveAnswerClick);
     connect(oraculo, &OraclePane::pictureMouseUp, this, &TForm1::NH1MouseUp);
     connect(oraculo, &OraclePane::changedNumberClicked, this, &TForm1::NH2Click);
+    // The pictures are drawn on the skin's panel colour: a new skin redraws them.
+    connect(skinNotifier(), &SkinNotifier::skinApplied, this, [this] {
+        if (answer.answerShown)
+            drawAnswerPictures();
+    });
 }
 
 void TForm1::bcoinsClick() {
@@ -71,14 +76,19 @@ void TForm1::takeConsultation(bool complete, const QString& question, const SixL
     NH1Click();
 }
 
-void TForm1::procesaOrac() {
+void TForm1::drawAnswerPictures() {
     const QImage texture = loadArchiveBitmap(QStringLiteral("fondo1.bmp"));
     answer.primaryNumber =
         oraculo->dibHex(oraculo->H1, oraculo->NH1, texture, answer.primaryLines, &answer.changedLines);
     if (answer.hasMovingLines) {
         oraculo->clearPicture(oraculo->H2);
         answer.changedNumber = oraculo->dibHex(oraculo->H2, oraculo->NH2, texture, answer.changedLines);
-    } else {
+    }
+}
+
+void TForm1::procesaOrac() {
+    drawAnswerPictures();
+    if (!answer.hasMovingLines) {
         oraculo->NH2->hide();
         oraculo->H2->hide();
         oraculo->NH2->clear();

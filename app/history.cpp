@@ -46,4 +46,6 @@ void TForm1::ajustaBack() {
     Backmenu->setEnabled(any);
     if (!any)
         Panel2->setText(loadProgramString(87));
+    else if (Panel2->text() == loadProgramString(87))
+        visorMouseMove(); // the panel no longer says that Back is disabled: it names the page on show
 }

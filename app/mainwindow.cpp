@@ -288,29 +288,6 @@ void TForm1::buildComponents() {
     wireShellDialogs();
 }
 
-void TForm1::cargabotones() {
-    auto* list = new QWidget;
-    list->setFixedSize(226, kIndexButtonHeight * titulos().size());
-    indexGroup = new QButtonGroup(this);
-    indexGroup->setExclusive(true);
-    for (int i = 0; i < titulos().size(); ++i) {
-        auto* button = new QPushButton(titulos()[i], list);
-        button->setObjectName(QStringLiteral("b%1").arg(i));
-        button->setGeometry(0, kIndexButtonHeight * i, 226, kIndexButtonHeight);
-        button->setCheckable(true);
-        button->setFlat(true);
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setIconSize(QSize(16, 16));
-        button->setStyleSheet(QStringLiteral("QPushButton { text-align: left; padding-left: 3px; border: none; }"
-                                             "QPushButton:checked { background: rgba(255,255,255,110); }"
-                                             "QPushButton:hover { color: #8B0000; }"));
-        indexGroup->addButton(button, i);
-        indexButtons.append(button);
-        connect(button, &QPushButton::clicked, this, [this, i] { botonclick(i); });
-    }
-    indice->setWidget(list);
-}
-
 void TForm1::cargaStrings() {
     QApplication::setApplicationDisplayName(loadProgramString(1));
     findb->setToolTip(loadProgramString(8));

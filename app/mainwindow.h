@@ -194,6 +194,7 @@ private:
     void buildComponents();
     void buildOraclePane();
     void openAnswerPage(int number, bool primary, int line);
+    void drawAnswerPictures();
     void takeConsultation(bool complete, const QString& question, const SixLines& primary, const SixLines& changed);
     void cargabotones();
     void cargaStrings();

@@ -164,6 +164,35 @@ void TForm1::ajustaNboton() {
     selectedButton = -1;
 }
 
+void TForm1::cargabotones() {
+    auto* list = new QWidget;
+    list->setFixedSize(226, kIndexButtonHeight * titulos().size());
+    indexGroup = new QButtonGroup(this);
+    indexGroup->setExclusive(true);
+    for (int i = 0; i < titulos().size(); ++i) {
+        auto* button = new QPushButton(list);
+        button->setObjectName(QStringLiteral("b%1").arg(i));
+        button->setGeometry(0, kIndexButtonHeight * i, 226, kIndexButtonHeight);
+        button->setCheckable(true);
+        button->setFlat(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setIconSize(QSize(16, 16));
+        button->setStyleSheet(QStringLiteral("QPushButton { text-align: left; padding-left: 3px; border: none; }"
+                                             "QPushButton:checked { background: rgba(255,255,255,110); }"
+                                             "QPushButton:hover { color: #8B0000; }"));
+        // A title too long for the entry ends in an ellipsis; the whole title shows in the status panel.
+        const QString title = titulos()[i];
+        const QString shown = button->fontMetrics().elidedText(title, Qt::ElideRight, 226 - 3 - 6);
+        button->setText(shown);
+        if (shown != title)
+            button->setToolTip(title);
+        indexGroup->addButton(button, i);
+        indexButtons.append(button);
+        connect(button, &QPushButton::clicked, this, [this, i] { botonclick(i); });
+    }
+    indice->setWidget(list);
+}
+
 void TForm1::botonclick(int page) {
     answer.readingPrimary = false;
     carga(page, true);

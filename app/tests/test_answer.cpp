@@ -4,6 +4,7 @@
 #include "journalwindow.h"
 #include "oraclepane.h"
 #include "settings.h"
+#include "skins.h"
 #include "stalkform.h"
 #include "windowfixture.h"
 
@@ -133,6 +134,21 @@ private slots:
         f.form->NH1MouseUp(pane->H2, 50);
         f.form->NH2Click();
         QCOMPARE(f.form->currentPage, 1);
+    }
+
+    // The pictures lie on the skin's panel colour: a new skin redraws them at once.
+    void aNewSkinRedrawsTheAnswer() {
+        WindowFixture f;
+        giveAnswer(*f.form, 14, {1});
+        const QRgb before = f.form->oraculo->pictureOf(f.form->oraculo->H2).pixel(1, 1);
+        settings().skinDir = QStringLiteral("gold\\");
+        applySkin();
+        const QRgb after = f.form->oraculo->pictureOf(f.form->oraculo->H2).pixel(1, 1);
+        const QRgb gold = skins().panelColor.rgb();
+        settings().skinDir = QStringLiteral("standard\\");
+        applySkin();
+        QCOMPARE(after, gold);
+        QVERIFY(after != before);
     }
 
     void aClickOnTheFirstHexagram() {

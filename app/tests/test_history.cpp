@@ -17,6 +17,7 @@ private slots:
         QCOMPARE(w.camino, QStringList{"0:0"});
         QCOMPARE(w.currentPage, 5);
         QVERIFY(w.BackButton->isEnabled() && w.Backmenu->isEnabled());
+        QCOMPARE(w.Panel2->text(), w.nombreH(5)); // no longer "Back (disabled for now)"
 
         w.visor->SetPosition(250);
         const int position = w.visor->GetPosition();

@@ -32,6 +32,23 @@ private slots:
         QTest::newRow("07") << "07" << 0;
         QTest::newRow("leading blank") << " 7" << 0;
     }
+    // Every index entry shows whole or ends in an ellipsis, and a shortened one gives its whole title.
+    void indexEntriesFitTheirButtons() {
+        WindowFixture f;
+        int shortened = 0;
+        for (int i = 0; i < f.form->indexButtons.size(); ++i) {
+            const QPushButton* button = f.form->indexButtons[i];
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) <= button->width() - 9,
+                     qPrintable(button->text()));
+            if (button->text() != titulos()[i]) {
+                ++shortened;
+                QVERIFY(button->text().endsWith(QChar(0x2026)));
+                QCOMPARE(button->toolTip(), titulos()[i]);
+            }
+        }
+        QVERIFY(shortened > 0); // "Hsiao Ch'u / Taming Power of the Small" is longer than the pane
+    }
+
     void goToBox() {
         QFETCH(QString, text);
         QFETCH(int, page);
