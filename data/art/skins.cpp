@@ -35,10 +35,9 @@ QImage windowFrame(const SkinPalette& skin) {
         for (int x = 0; x < image.width(); ++x)
             image.setPixel(x, y, frameBand(skin, std::min({x, y, image.height() - 1 - y})).rgb());
 
-    // The journal grid colour, under the panels where it is never seen.
-    for (int y = 47; y <= 52; ++y)
-        for (int x = 47; x <= 52; ++x)
-            image.setPixel(x, y, skin.grid.rgb());
+    // The journal grid colour, read from this one pixel; a single pixel is all that can show where a window's
+    // side is bare.
+    image.setPixel(50, 50, skin.grid.rgb());
 
     // The seal sits left of the title strip, which starts at x 68 and spans y 5..25.
     QPainter p(&image);
