@@ -36,7 +36,8 @@ bool QorinApplication::startUp(const std::function<void()>& step) {
     startUpErrors = &errors;
     try {
         step();
-        QCoreApplication::sendPostedEvents(); // the first layout and paint
+        // The first layout; other posted events (a close asked for at start) wait for the event loop.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     } catch (const std::exception& e) {
         errors.append(QString::fromUtf8(e.what()));
     }

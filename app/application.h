@@ -16,7 +16,7 @@ public:
     // Replaces the error box (tests record the messages); an empty box restores the message box.
     static void setErrorBox(std::function<void(const QString&)> box);
 
-    // Runs a step of the start-up (the main window's first show) and the events it posts. An error raised
+    // Runs a step of the start-up (the main window's first show) and the layout it asks for. An error raised
     // meanwhile, in the step or in an event handler, is no ordinary error: it ends the start-up as an error in
     // the window's creation does, through fatalError. False when there was one.
     static bool startUp(const std::function<void()>& step);

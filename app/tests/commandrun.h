@@ -20,8 +20,12 @@ inline Run runProgram(const QString& program, const QStringList& arguments, cons
     process.start(program, arguments);
     process.write(input);
     process.closeWriteChannel();
-    process.waitForFinished(120000);
     Run run;
+    if (!process.waitForFinished(120000)) {
+        process.kill(); // a program that hangs fails with code -1
+        process.waitForFinished();
+        return run;
+    }
     run.code = process.exitCode();
     run.out = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     run.err = QString::fromUtf8(process.readAllStandardError());
