@@ -5,6 +5,7 @@
 #include "dateform.h"
 #include "hexpicture.h"
 #include "htmlview.h"
+#include "journalwindow.h"
 #include "resources.h"
 #include "skins.h"
 #include "stalkform.h"
@@ -32,6 +33,19 @@ struct Hourglass {
     ~Hourglass() { QApplication::restoreOverrideCursor(); }
 };
 
+// The journal window stays above the other windows: it steps aside while a consultation fills the screen.
+struct JournalAside {
+    QPointer<QWidget> window;
+    explicit JournalAside(QWidget* journal) : window(journal && journal->isVisible() ? journal : nullptr) {
+        if (window)
+            window->hide();
+    }
+    ~JournalAside() {
+        if (window)
+            window->show();
+    }
+};
+
 } // namespace
 
 void TForm1::buildOraclePane() {
@@ -50,12 +64,14 @@ void TForm1::buildOraclePane() {
 }
 
 void TForm1::bcoinsClick() {
+    const JournalAside aside(journalWindow);
     Tfcoins form(processGenerator(), this);
     form.exec();
     takeConsultation(form.coinsComplete, form.pregunta->text(), linesOf(form.coinPrimary), linesOf(form.coinChanged));
 }
 
 void TForm1::baquileaClick() {
+    const JournalAside aside(journalWindow);
     Tpalitos form(processGenerator(), this);
     form.setPanelColor(skins().panelColor);
     palitos = &form;

@@ -1,5 +1,6 @@
 // The journal from the main window: Save and Open on the oracle pane, the password gate, and the answers
 // and pages that the journal windows show in the main window.
+#include "coinform.h"
 #include "dbftable.h"
 #include "hexagram.h"
 #include "journalstate.h"
@@ -8,10 +9,12 @@
 #include "settings.h"
 #include "windowfixture.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 
 namespace {
 
@@ -118,6 +121,24 @@ private slots:
         QCOMPARE(f.dialogs.size(), 4);
         QVERIFY(f.form->journalWindow);
         f.form->journalWindow->close();
+    }
+
+    // The journal window, which stays above the others, steps aside while a consultation fills the screen.
+    void theJournalStepsAsideDuringAConsultation() {
+        WindowFixture f;
+        f.form->openJournalClick();
+        QPointer<Tfanswer> window = f.form->journalWindow;
+        QVERIFY(window && window->isVisible());
+        bool hiddenDuringIt = false;
+        QTimer::singleShot(0, [&] {
+            QTRY_VERIFY(qobject_cast<Tfcoins*>(QApplication::activeModalWidget()));
+            hiddenDuringIt = !window->isVisible();
+            qobject_cast<Tfcoins*>(QApplication::activeModalWidget())->cancelarClick();
+        });
+        f.form->bcoinsClick();
+        QVERIFY(hiddenDuringIt);
+        QVERIFY(window && window->isVisible());
+        window->close();
     }
 
     void viewShowsTheStoredAnswerAndAReportLinkItsPage() {
