@@ -34,7 +34,7 @@ QSpinBox* delayBox(QWidget* parent, const QString& label, int y, int value) {
     caption->setGeometry(16, y, 100, 23);
     auto* box = new QSpinBox(parent);
     box->setGeometry(120, y, 72, 23);
-    box->setRange(1, 999);
+    box->setRange(kShortestDelay, kLongestDelay);
     box->setSingleStep(5);
     box->setValue(value); // a value outside 1..999 shows as its nearest bound
     return box;

@@ -80,9 +80,10 @@ void cargaIni(const SettingsStore& store, Settings& values) {
     // A hand-edited size the page can't be read at goes back to the default.
     if (values.fontSize < kSmallestFontSize || values.fontSize > kLargestFontSize)
         values.fontSize = Settings().fontSize;
-    if (values.stDelay == 0)
+    // So does a delay outside 1..999: a huge one would freeze the oracle forms, a negative one stop them.
+    if (values.stDelay < kShortestDelay || values.stDelay > kLongestDelay)
         values.stDelay = 40;
-    if (values.cDelay == 0)
+    if (values.cDelay < kShortestDelay || values.cDelay > kLongestDelay)
         values.cDelay = 60;
 }
 

@@ -7,6 +7,9 @@ class SettingsStore;
 // The font sizes, in points, that a stored "FontSize" may hold.
 inline constexpr int kSmallestFontSize = 6;
 inline constexpr int kLargestFontSize = 72;
+// The oracle delays in milliseconds that the Control Panel offers.
+inline constexpr int kShortestDelay = 1;
+inline constexpr int kLongestDelay = 999;
 
 // The program-wide preferences, as they are when nothing is stored.
 struct Settings {
@@ -26,7 +29,7 @@ Settings& settings();
 
 // Loads the store into values (the password is unscrambled). A store without "FontName"
 // leaves every value as it is when nothing is stored; so does a font size outside
-// kSmallestFontSize..kLargestFontSize or a zero delay.
+// kSmallestFontSize..kLargestFontSize or a delay outside kShortestDelay..kLongestDelay.
 void cargaIni(const SettingsStore& store, Settings& values);
 
 // Writes every value, in a fixed order, then saves the store once. "Path" records programDir

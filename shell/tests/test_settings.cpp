@@ -147,7 +147,7 @@ private slots:
         QVERIFY(sameSettings(load(path), Settings()));
     }
 
-    void zeroDelaysLoadAsDefaults_data() {
+    void delaysOutsideTheRangeLoadAsDefaults_data() {
         QTest::addColumn<QByteArray>("values");
         QTest::addColumn<int>("stDelay");
         QTest::addColumn<int>("cDelay");
@@ -158,8 +158,17 @@ private slots:
         QTest::newRow("coins zero") << QByteArray("\"FontName\"=\"Arial\"\n\"STDelay\"=dword:7\n\"CDelay\"=dword:0\n")
                                     << 7 << 60;
         QTest::newRow("not stored") << QByteArray("\"FontName\"=\"Arial\"\n") << 40 << 60;
+        QTest::newRow("largest integer")
+            << QByteArray("\"FontName\"=\"Arial\"\n\"STDelay\"=dword:7fffffff\n\"CDelay\"=dword:000003e8\n") << 40
+            << 60;
+        QTest::newRow("negative")
+            << QByteArray("\"FontName\"=\"Arial\"\n\"STDelay\"=dword:ffffffff\n\"CDelay\"=dword:ffffff00\n") << 40
+            << 60;
+        QTest::newRow("the bounds") << QByteArray(
+                                           "\"FontName\"=\"Arial\"\n\"STDelay\"=dword:1\n\"CDelay\"=dword:000003e7\n")
+                                    << 1 << 999;
     }
-    void zeroDelaysLoadAsDefaults() {
+    void delaysOutsideTheRangeLoadAsDefaults() {
         QFETCH(QByteArray, values);
         QFETCH(int, stDelay);
         QFETCH(int, cDelay);
