@@ -95,7 +95,7 @@ int runConsultCommand(const QStringList& arguments) {
             takeAnswer(answer, request.question, casting.primary, casting.changed, today);
             print(consultLine(casting.sums, answer));
             if (journal)
-                journal->store({answer.questionText, answer.primaryNumber, answer.changedNumber}, date);
+                journal->store(journalAnswer(answer), date);
         }
         std::fflush(stdout);
         return 0;

@@ -43,7 +43,7 @@ void TForm1::saveAnswerClick() {
     if (created)
         window = createJournalWindow();
     try {
-        window->saveAnswer({answer.questionText, answer.primaryNumber, answer.changedNumber}, QDate::currentDate());
+        window->saveAnswer(journalAnswer(answer), QDate::currentDate());
     } catch (...) {
         if (created)
             window->close(); // not shown; Save stays enabled, so nothing is lost

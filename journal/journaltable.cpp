@@ -30,6 +30,10 @@ QString journalHexagram(int number) {
     return QString::number(number).left(2).rightJustified(2, QLatin1Char('0'));
 }
 
+JournalAnswer journalAnswer(const OracleAnswer& answer) {
+    return {answer.questionText, answer.primaryNumber, answer.changedNumber};
+}
+
 JournalTable::JournalTable(QString programDir, JournalRunState& state, QObject* parent)
     : QObject(parent), folder(std::move(programDir)), run(state) {
     dbf.setCreateFields(journalFields());

@@ -2,6 +2,7 @@
 
 #include "dbftable.h"
 #include "journalstate.h"
+#include "oracleanswer.h"
 
 #include <QDate>
 #include <QObject>
@@ -23,6 +24,9 @@ struct JournalAnswer {
     int primaryNumber = 0;
     int changedNumber = 0; // 0 without moving lines
 };
+
+// What Save stores of the oracle's answer.
+JournalAnswer journalAnswer(const OracleAnswer& answer);
 
 // The journal table as the journal window uses it: it owns the open table and runs the
 // journal's operations over it with the run state. Engine failures raise DbfError.
